@@ -1,0 +1,172 @@
+#include "web/encoding.h"
+
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/uchar.h>
+#include <unicode/unorm2.h>
+
+#include <memory>
+
+namespace dq {
+namespace {
+
+constexpr const char* kGbkName = "windows-936-2000";  // Windows code page 936, 0x80 = euro
+constexpr const char* kUtf8Name = "UTF-8";
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+// Malformed input decodes to a question mark, as the code page service's default character.
+void QuestionMarkToUnicode(const void*, UConverterToUnicodeArgs* args, const char*, int32_t,
+                           UConverterCallbackReason reason, UErrorCode* err) {
+    if (reason > UCNV_IRREGULAR) return;  // reset, close, clone: nothing to write
+    static const UChar kQuestion[] = {u'?'};
+    *err = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, kQuestion, 1, 0, err);
+}
+
+// Opens a converter that writes "?" for what it cannot encode and reads "?" for what it
+// cannot decode.
+Converter Open(const char* name) {
+    UErrorCode err = U_ZERO_ERROR;
+    Converter conv(ucnv_open(name, &err));
+    if (U_FAILURE(err)) return nullptr;
+    ucnv_setSubstChars(conv.get(), "?", 1, &err);
+    ucnv_setToUCallBack(conv.get(), QuestionMarkToUnicode, nullptr, nullptr, nullptr, &err);
+    return conv;
+}
+
+std::string_view UpToNul(std::string_view bytes) {
+    const auto nul = bytes.find('\0');
+    return nul == std::string_view::npos ? bytes : bytes.substr(0, nul);
+}
+
+// Converts bytes from one code page to another through a UTF-16 pivot. The output buffer
+// grows until the whole input is converted, so nothing is ever cut short.
+std::string Convert(std::string_view input, const char* from, const char* to) {
+    input = UpToNul(input);
+    if (input.empty()) return {};
+    Converter source = Open(from);
+    Converter target = Open(to);
+    if (!source || !target) return {};
+    std::string out(input.size() * 2 + 16, '\0');
+    const char* src = input.data();
+    const char* const srcEnd = input.data() + input.size();
+    char* dst = out.data();
+    UChar pivot[4096];
+    UChar* pivotSource = pivot;
+    UChar* pivotTarget = pivot;
+    bool reset = true;
+    for (;;) {
+        UErrorCode err = U_ZERO_ERROR;
+        char* const dstEnd = out.data() + out.size();
+        ucnv_convertEx(target.get(), source.get(), &dst, dstEnd, &src, srcEnd, pivot,
+                       &pivotSource, &pivotTarget, pivot + std::size(pivot), reset, true, &err);
+        reset = false;
+        if (err != U_BUFFER_OVERFLOW_ERROR) {
+            if (U_FAILURE(err)) return {};
+            break;
+        }
+        const auto used = static_cast<std::size_t>(dst - out.data());
+        out.resize(out.size() * 2);
+        dst = out.data() + used;
+    }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
+    return TextFromBytes(out);
+}
+
+// Decodes GBK into UTF-16 code units.
+std::u16string DecodeGbk(std::string_view ansi) {
+    ansi = UpToNul(ansi);
+    if (ansi.empty()) return {};
+    Converter conv = Open(kGbkName);
+    if (!conv) return {};
+    std::u16string units(ansi.size() + 1, u'\0');
+    UErrorCode err = U_ZERO_ERROR;
+    const std::int32_t n = ucnv_toUChars(conv.get(), units.data(),
+                                         static_cast<std::int32_t>(units.size()), ansi.data(),
+                                         static_cast<std::int32_t>(ansi.size()), &err);
+    if (U_FAILURE(err) && err != U_STRING_NOT_TERMINATED_WARNING) return {};
+    units.resize(static_cast<std::size_t>(n));
+    return units;
+}
+
+// Composes each base letter with the combining marks that follow it, leaving every other
+// character exactly as it is (no singleton or compatibility mappings).
+std::u16string ComposeMarks(const std::u16string& units) {
+    UErrorCode err = U_ZERO_ERROR;
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&err);
+    if (U_FAILURE(err)) return units;
+    std::u16string out;
+    out.reserve(units.size());
+    std::size_t i = 0;
+    while (i < units.size()) {
+        std::size_t end = i + 1;
+        while (end < units.size() && u_getCombiningClass(units[end]) > 0) ++end;
+        if (end - i == 1) {
+            out.push_back(units[i]);
+        } else {
+            std::u16string run(units, i, end - i);
+            std::u16string composed(run.size() * 3, u'\0');
+            err = U_ZERO_ERROR;
+            const std::int32_t n = unorm2_normalize(
+                nfc, run.data(), static_cast<std::int32_t>(run.size()), composed.data(),
+                static_cast<std::int32_t>(composed.size()), &err);
+            if (U_SUCCESS(err)) {
+                out.append(composed, 0, static_cast<std::size_t>(n));
+            } else {
+                out += run;
+            }
+        }
+        i = end;
+    }
+    return out;
+}
+
+}  // namespace
+
+Text TextFromBytes(std::string_view bytes) { return Text(UpToNul(bytes)); }
+
+Text Utf8ToAnsi(std::string_view utf8) { return Convert(utf8, kUtf8Name, kGbkName); }
+
+Text AnsiToUtf8(std::string_view ansi) { return Convert(ansi, kGbkName, kUtf8Name); }
+
+Bytes AnsiToUtf16(std::string_view ansi, bool leaveTerminatorOff) {
+    const std::u16string units = DecodeGbk(ansi);
+    if (units.empty()) return {};
+    Bytes out;
+    out.reserve(units.size() * 2 + 2);
+    for (const char16_t u : units) {
+        out.push_back(static_cast<char>(u & 0xFF));
+        out.push_back(static_cast<char>(u >> 8));
+    }
+    if (!leaveTerminatorOff) out.append(2, '\0');
+    return out;
+}
+
+Text Utf16ToAnsi(std::string_view utf16le) {
+    std::u16string units;
+    units.reserve(utf16le.size() / 2);
+    for (std::size_t i = 0; i + 1 < utf16le.size(); i += 2) {
+        const auto u = static_cast<char16_t>(static_cast<unsigned char>(utf16le[i]) |
+                                             (static_cast<unsigned char>(utf16le[i + 1]) << 8));
+        if (u == 0) break;
+        units.push_back(u);
+    }
+    if (units.empty()) return {};
+    units = ComposeMarks(units);
+    Converter conv = Open(kGbkName);
+    if (!conv) return {};
+    std::string out(units.size() * 2 + 8, '\0');
+    UErrorCode err = U_ZERO_ERROR;
+    const std::int32_t n =
+        ucnv_fromUChars(conv.get(), out.data(), static_cast<std::int32_t>(out.size()),
+                        units.data(), static_cast<std::int32_t>(units.size()), &err);
+    if (U_FAILURE(err) && err != U_STRING_NOT_TERMINATED_WARNING) return {};
+    out.resize(static_cast<std::size_t>(n));
+    return TextFromBytes(out);
+}
+
+}  // namespace dq

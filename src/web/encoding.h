@@ -1,0 +1,25 @@
+// Conversions between GBK Text, UTF-8 and UTF-16LE, byte for byte as Windows code page 936
+// does them: a question mark for every character GBK lacks and for malformed input, never cut
+// short, and every input ends at its first NUL (its first zero unit for UTF-16).
+#pragma once
+
+#include "web/text.h"
+
+namespace dq {
+
+// UTF-8 bytes (held in a Text) to GBK Text.
+Text Utf8ToAnsi(std::string_view utf8);
+
+// GBK Text to UTF-8 bytes (held in a Text).
+Text AnsiToUtf8(std::string_view ansi);
+
+// GBK Text to UTF-16LE Bytes, with one terminating zero unit unless leaveTerminatorOff.
+// Empty Text gives empty Bytes whatever the flag.
+Bytes AnsiToUtf16(std::string_view ansi, bool leaveTerminatorOff = false);
+
+// UTF-16LE Bytes to GBK Text: an odd last byte is ignored, the text ends at the first zero
+// unit, and a base letter followed by combining marks becomes the precomposed letter where
+// GBK has one.
+Text Utf16ToAnsi(std::string_view utf16le);
+
+}  // namespace dq
