@@ -1,0 +1,27 @@
+// The weather switch: with the weather off the news box moves up over the weather box, which
+// keeps only the header and its separator.
+#include "content/weather.h"
+#include "content/weather_controls.h"
+
+namespace dq {
+namespace {
+
+constexpr int kNewsTopWeatherOff = 45;
+constexpr int kNewsHeightWeatherOff = 400;
+constexpr int kNewsTopWeatherOn = 146;
+constexpr int kNewsHeightWeatherOn = 325;
+
+}  // namespace
+
+void WeatherOffStep(Form& form, const WorkbenchState& state, Messages& messages) {
+    form.setText(weather_controls::kWeatherBox,
+                 WeatherHeader(form, state, messages) + WeatherSeparator());
+    form.setTopAndHeight(weather_controls::kNewsBox, kNewsTopWeatherOff, kNewsHeightWeatherOff);
+}
+
+void WeatherOnStep(Form& form) {
+    form.setVisible(weather_controls::kWeatherBox, true);
+    form.setTopAndHeight(weather_controls::kNewsBox, kNewsTopWeatherOn, kNewsHeightWeatherOn);
+}
+
+}  // namespace dq
