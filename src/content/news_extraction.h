@@ -1,0 +1,30 @@
+// The extraction of headlines from a fetched news page into 编辑框_新闻: a numbered line per
+// headline, each followed by its tidied (and possibly shortened) link when links are on.
+#pragma once
+
+#include "content/news_catalogue.h"
+#include "web/text.h"
+#include "workbench/form.h"
+#include "workbench/messages.h"
+#include "workbench/workbench_state.h"
+
+namespace dq {
+
+// Matches pattern ("#引号" standing for a double quote) over page (GBK) and appends
+// state.newsCount headline lines to 编辑框_新闻, reading link and title from the given groups.
+// A pattern that does not compile or finds nothing is reported with the error icon.
+void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
+                 const Text& page, NewsGroups groups = {});
+
+// Removes every stretch from one "." to the next, both dots included, working from the left.
+Text StripDotSegments(const Text& title);
+
+// Drops a leading and a trailing CR LF, then every CR that starts the text or follows a line
+// break and every LF that ends the text or precedes a line break.
+Text TidyLink(const Text& link);
+
+// The text put in front of every link: the Deyang site's base on the local-news page with
+// 单选框_德阳 checked, the text of 编辑框_拼接网址 on the custom-source page, else empty.
+Text NewsLinkBase(const Form& form);
+
+}  // namespace dq
