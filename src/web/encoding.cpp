@@ -93,12 +93,35 @@ std::u16string DecodeGbk(std::string_view ansi) {
     return units;
 }
 
-// Composes each base letter with the combining marks that follow it, leaving every other
-// character exactly as it is (no singleton or compatibility mappings).
+// A GBK converter that stops at the first character it cannot encode.
+Converter OpenStrictGbk() {
+    UErrorCode err = U_ZERO_ERROR;
+    Converter conv(ucnv_open(kGbkName, &err));
+    if (U_SUCCESS(err)) {
+        ucnv_setFromUCallBack(conv.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                              &err);
+    }
+    return U_SUCCESS(err) ? std::move(conv) : nullptr;
+}
+
+// Whether GBK has a character for every code point of units (no substitution needed).
+bool GbkEncodes(UConverter* strict, const std::u16string& units) {
+    std::string out(units.size() * 2 + 8, '\0');
+    UErrorCode err = U_ZERO_ERROR;
+    ucnv_fromUChars(strict, out.data(), static_cast<std::int32_t>(out.size()), units.data(),
+                    static_cast<std::int32_t>(units.size()), &err);
+    return U_SUCCESS(err);
+}
+
+// Composes each base letter with the combining marks that follow it where GBK has the
+// composed letter; otherwise, and for every other character, the units stay exactly as they
+// are (no singleton or compatibility mappings), so the base letter survives and only a mark
+// GBK lacks becomes a question mark.
 std::u16string ComposeMarks(const std::u16string& units) {
     UErrorCode err = U_ZERO_ERROR;
     const UNormalizer2* nfc = unorm2_getNFCInstance(&err);
     if (U_FAILURE(err)) return units;
+    Converter strict;  // opened for the first run of marks only
     std::u16string out;
     out.reserve(units.size());
     std::size_t i = 0;
@@ -114,11 +137,11 @@ std::u16string ComposeMarks(const std::u16string& units) {
             const std::int32_t n = unorm2_normalize(
                 nfc, run.data(), static_cast<std::int32_t>(run.size()), composed.data(),
                 static_cast<std::int32_t>(composed.size()), &err);
-            if (U_SUCCESS(err)) {
-                out.append(composed, 0, static_cast<std::size_t>(n));
-            } else {
-                out += run;
-            }
+            composed.resize(U_SUCCESS(err) ? static_cast<std::size_t>(n) : 0);
+            if (!strict) strict = OpenStrictGbk();
+            const bool useComposed = !composed.empty() && composed != run && strict &&
+                                     GbkEncodes(strict.get(), composed);
+            out += useComposed ? composed : run;
         }
         i = end;
     }

@@ -1,0 +1,127 @@
+// Conversions between GBK Text, UTF-8 and UTF-16LE.
+#include "web/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace dq {
+namespace {
+
+using namespace std::literals;
+
+// The UTF-8 literals below are UTF-8 because the source file is; their GBK forms are escaped.
+constexpr std::string_view kTianqiGbk = "\xCC\xEC\xC6\xF8";  // 天气
+
+struct ConversionCase {
+    std::string_view input;
+    std::string_view expected;
+};
+
+TEST(Utf8ToAnsi, ConvertsToGbkWithAQuestionMarkForWhatGbkLacks) {
+    const ConversionCase cases[] = {
+        {"", ""},
+        {"abc 123\r\n\t~", "abc 123\r\n\t~"},
+        {"天气", kTianqiGbk},
+        {"€", "\x80"},
+        {"é", "\xA8\xA6"},
+        {"a😀b", "a?b"},
+        {"a\xFF" "b", "a?b"},
+        {"\xE5\xA4", "?"},  // the first two bytes of 天 and no more
+        {"天\0气"sv, "\xCC\xEC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.input));
+        EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
+    }
+}
+
+TEST(AnsiToUtf8, ConvertsGbkToUtf8) {
+    const ConversionCase cases[] = {
+        {"", ""},
+        {"abc 123\r\n", "abc 123\r\n"},
+        {kTianqiGbk, "天气"},
+        {"\x80", "€"},
+        {"\xA1\xA1" "x", "\u3000x"},
+        {"\xCC\xEC\0\xC6\xF8"sv, "天"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.input));
+        EXPECT_EQ(AnsiToUtf8(c.input), c.expected);
+    }
+}
+
+struct ToUtf16Case {
+    std::string_view ansi;
+    bool leaveTerminatorOff;
+    std::string_view expected;
+};
+
+TEST(AnsiToUtf16, WritesLittleEndianUnitsWithAnOptionalTerminator) {
+    const ToUtf16Case cases[] = {
+        {"ab", false, "a\0b\0\0\0"sv},
+        {"ab", true, "a\0b\0"sv},
+        {"", false, ""},
+        {"", true, ""},
+        {kTianqiGbk, false, "\x29\x59\x14\x6C\0\0"sv},  // U+5929 U+6C14
+        {"\x80", true, "\xAC\x20"},                      // U+20AC
+        {"a\0b"sv, true, "a\0"sv},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.ansi) + (c.leaveTerminatorOff ? " bare" : ""));
+        EXPECT_EQ(AnsiToUtf16(c.ansi, c.leaveTerminatorOff), c.expected);
+    }
+}
+
+TEST(Utf16ToAnsi, StopsAtAZeroUnitAndComposesMarksWhereGbkHasTheLetter) {
+    const ConversionCase cases[] = {
+        {"a\0b\0"sv, "ab"},
+        {"a\0b\0c"sv, "ab"},
+        {"a\0\0\0b\0"sv, "a"},
+        {"", ""},
+        {"\x29\x59\x14\x6C"sv, kTianqiGbk},
+        {"\xAC\x20", "\x80"},
+        {"e\0\x01\x03"sv, "\xA8\xA6"},  // e + combining acute: é
+        {"u\0\x08\x03"sv, "\xA8\xB9"},  // u + combining diaeresis: ü
+        {"x\0e\0\x01\x03y\0"sv, "x\xA8\xA6y"},
+        {"\x3D\xD8\x00\xDE"sv, "?"},    // an emoji as a surrogate pair
+        {"\x00\xD8" "a\0"sv, "?a"},     // a lone high surrogate
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.input));
+        EXPECT_EQ(Utf16ToAnsi(c.input), c.expected);
+    }
+}
+
+TEST(Utf16ToAnsi, KeepsTheBaseLetterWhenGbkLacksTheComposedOne) {
+    // a + combining diaeresis composes to ä, which GBK lacks: the letter stays and the mark
+    // alone becomes a question mark.
+    EXPECT_EQ(Utf16ToAnsi("a\0\x08\x03"sv), "a?");
+}
+
+// About 1 MB of GBK: Chinese, ASCII, the euro sign and the full-width space mixed.
+Text MegabyteOfGbk() {
+    const Text piece = Text(kTianqiGbk) + "sunny 25\x80\xA1\xA1\r\n";
+    Text text;
+    while (text.size() < 1024 * 1024) text += piece;
+    return text;
+}
+
+TEST(EncodingRoundTrip, AMegabyteConvertsBothWaysUncut) {
+    const Text gbk = MegabyteOfGbk();
+    const Text utf8 = AnsiToUtf8(gbk);
+    EXPECT_GT(utf8.size(), gbk.size());
+    EXPECT_EQ(Utf8ToAnsi(utf8), gbk);
+    EXPECT_EQ(Utf16ToAnsi(AnsiToUtf16(gbk)), gbk);
+    EXPECT_EQ(AnsiToUtf16(gbk, true).size(), AnsiToUtf16(gbk).size() - 2);
+}
+
+TEST(EncodingRoundTrip, OutputThreeTimesTheInputIsNeverCut) {
+    // Each one-byte euro sign becomes three UTF-8 bytes.
+    const Text euros(1024 * 1024, '\x80');
+    Text expected;
+    for (std::size_t i = 0; i < euros.size(); ++i) expected += "€";
+    EXPECT_EQ(AnsiToUtf8(euros), expected);
+    EXPECT_EQ(Utf8ToAnsi(expected), euros);
+}
+
+}  // namespace
+}  // namespace dq
