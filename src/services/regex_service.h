@@ -1,0 +1,71 @@
+// RegexService: one pattern run once over one subject, then questions about the matches.
+//
+// Pattern and subject are GBK Text; matching works on characters (the texts are decoded to
+// UTF-8 first), so a Chinese character is one character for `.`, `[^...]` and `{1,8}`. The
+// dialect is that of ECMAScript regular expressions (see pcre2_pattern.h). Every failure gives
+// an empty result: a pattern that does not compile, an index outside the list, an unset group.
+//
+// A runaway pattern never freezes the caller: each search step has a backtracking budget, and
+// a run that exhausts it ends with the matches found so far.
+#pragma once
+
+#include "web/text.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace dq {
+
+class RegexService {
+public:
+    RegexService();
+    ~RegexService();
+    RegexService(const RegexService&) = delete;
+    RegexService& operator=(const RegexService&) = delete;
+
+    // Compiles pattern (every "#引号" becomes a double quote when replacePlaceholder) and runs
+    // it over subject: every match when global, else only the first. False when the pattern
+    // is not a valid expression; true otherwise, also when nothing matched.
+    bool Create(const Text& pattern, const Text& subject, bool caseSensitive = false,
+                bool multiLine = true, bool global = true, bool replacePlaceholder = false);
+
+    // Number of matches of the last run; 0 before Create and after a failed one.
+    int MatchCount() const;
+
+    // Text of match i (1 = first); empty outside the list.
+    Text MatchText(int i) const;
+
+    // Text of group j (1 = first) of match i (1 = first); empty outside the lists and for a
+    // group that took no part in the match.
+    Text GroupText(int i, int j) const;
+
+    // Number of groups of the first match; 0 when there is no match.
+    int GroupCount() const;
+
+    // The subject of the last Create with each match replaced by replacement, in which $1..$9
+    // stand for the groups, $& for the whole match and $$ for one dollar sign.
+    Text ReplaceMatches(const Text& replacement) const;
+
+    // The pattern in force after placeholder substitution; empty before the first Create.
+    Text CurrentPattern() const;
+
+private:
+    struct Span {
+        std::size_t begin;
+        std::size_t end;
+    };
+
+    // Span of group j (0 = whole match) of match i (0-based); nullptr when not set.
+    const Span* FindSpan(int i, int j) const;
+    Text Slice(const Span& span) const;
+    // Appends replacement for match i (0-based) to out, both in UTF-8, expanding $ forms.
+    void AppendReplacement(std::string_view replacement, int i, std::string& out) const;
+
+    Text pattern_;
+    std::string subject_;       // the subject in UTF-8
+    std::size_t slots_ = 0;     // spans per match: the whole match and every group
+    std::vector<Span> spans_;   // slots_ spans per match, in subject order
+};
+
+}  // namespace dq
