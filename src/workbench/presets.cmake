@@ -1,0 +1,4 @@
+# The preset file 配置文件.ini: a Windows-style profile file model and the preset store over it.
+dq_add_library(dq_presets
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ini_document.cpp ${CMAKE_CURRENT_LIST_DIR}/preset_store.cpp
+    PUBLIC_LIBS dq_workbench_core dq_text)
