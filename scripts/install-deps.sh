@@ -9,7 +9,7 @@ PACKAGES=(
     # libraries
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libcurl4-openssl-dev libpcre2-dev libicu-dev nlohmann-json3-dev
-    libsqlite3-dev libjpeg62-turbo-dev
+    libsqlite3-dev libjpeg62-turbo-dev libssl-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev openssl nodejs
     # fonts that draw the Chinese captions, and a virtual display for screenshots

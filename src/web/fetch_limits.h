@@ -1,0 +1,40 @@
+// Time and size bounds of a page fetch, so that a dead or endless server cannot hang the
+// window: connecting is given up after a while, a transfer that stalls without data is given
+// up, and a body is cut at a maximum size. Tests shorten them.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+
+namespace dq::web {
+
+struct FetchLimits {
+    std::chrono::milliseconds connectTimeout{60'000};
+    std::chrono::seconds stallTimeout{30};      // no data at all for this long ends the transfer
+    std::size_t maxBodyBytes = 64u << 20;       // the body is cut here
+};
+
+// The limits in force now.
+FetchLimits CurrentFetchLimits();
+
+namespace testing {
+
+// Replaces the limits for the rest of the process, or until the next call.
+void SetFetchLimits(const FetchLimits& limits);
+
+// Sets limits for one scope and restores the previous ones when it ends.
+class ScopedFetchLimits {
+public:
+    explicit ScopedFetchLimits(const FetchLimits& limits) : previous_(CurrentFetchLimits()) {
+        SetFetchLimits(limits);
+    }
+    ~ScopedFetchLimits() { SetFetchLimits(previous_); }
+    ScopedFetchLimits(const ScopedFetchLimits&) = delete;
+    ScopedFetchLimits& operator=(const ScopedFetchLimits&) = delete;
+
+private:
+    FetchLimits previous_;
+};
+
+}  // namespace testing
+}  // namespace dq::web

@@ -1,0 +1,89 @@
+#include "web/fetch_request.h"
+
+#include <array>
+#include <string_view>
+
+#include "web/text_utils.h"
+
+namespace dq::web {
+namespace {
+
+constexpr std::array<std::string_view, 8> kVerbs = {"GET",     "POST",   "HEAD",  "PUT",
+                                                    "OPTIONS", "DELETE", "TRACE", "CONNECT"};
+constexpr int kPost = 1;
+constexpr int kHead = 2;
+constexpr std::string_view kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
+constexpr std::string_view kCrLf = "\r\n";
+
+bool Contains(std::string_view block, std::string_view name, bool ignoreCase = true) {
+    return text::Find(block, name, 1, ignoreCase) != 0;
+}
+
+// The agent's text stops at the end of its line: an agent cut from a whole block must not
+// carry the following header lines along into the request.
+Text FirstLine(const Text& agent) {
+    return text::Trim(agent.substr(0, agent.find_first_of("\r\n")));
+}
+
+Text UserAgentFor(const Text& headers) {
+    if (!Contains(headers, "User-Agent:")) return Text(kDefaultAgent);
+    Text agent = text::Trim(TextBetween(headers + Text(kCrLf), "User-Agent:", kCrLf));
+    if (agent.empty()) agent = TextAfterColon(headers);
+    return FirstLine(agent);
+}
+
+void CompleteHeaders(Text& headers, int method, const Text& url) {
+    if (headers.empty()) headers = "Accept: */*";
+    if (!Contains(headers, "Accept:")) headers += "\r\nAccept: */*";
+    if (!Contains(headers, "Referer:")) headers += "\r\nReferer: " + url;
+    if (!Contains(headers, "Accept-Language:")) headers += "\r\nAccept-Language: zh-cn";
+    if (method == kPost && !Contains(headers, "Content-Type:"))
+        headers += "\r\nContent-Type: application/x-www-form-urlencoded";
+}
+
+void AddCookieLine(Text& headers, const std::optional<Text>& cookies) {
+    if (!cookies || cookies->empty()) return;
+    if (Contains(*cookies, "Cookie:", false))
+        headers += Text(kCrLf) + *cookies;
+    else
+        headers += "\r\nCookie: " + *cookies;
+}
+
+Text AddressFor(const Text& url, bool https) {
+    const int port = UrlPort(url);
+    Text address = https ? "https://" : "http://";
+    address += UrlHost(url);
+    if (port != (https ? 443 : 80)) address += ":" + std::to_string(port);
+    return address + UrlPath(url);
+}
+
+}  // namespace
+
+bool HasHeaderLine(const Text& headers, std::string_view name) {
+    for (const Text& line : text::Split(headers, kCrLf)) {
+        if (text::Equal(text::Left(line, static_cast<std::int64_t>(name.size())), name, true))
+            return true;
+    }
+    return false;
+}
+
+FetchRequest BuildFetchRequest(const Text& url, const FetchOptions& options) {
+    FetchRequest request;
+    request.headers = options.normalizeHeaders ? NormalizeHeaderNames(options.headers)
+                                               : options.headers;
+    request.method = options.method >= 0 && options.method < static_cast<int>(kVerbs.size())
+                         ? options.method
+                         : 0;
+    request.verb = Text(kVerbs[static_cast<std::size_t>(request.method)]);
+    request.https = text::Equal(text::Left(url, 8), "https://", true);
+    request.address = AddressFor(url, request.https);
+    request.agent = UserAgentFor(request.headers);
+    if (options.completeHeaders) CompleteHeaders(request.headers, request.method, url);
+    AddCookieLine(request.headers, options.cookies);
+    request.agentInBlock = HasHeaderLine(request.headers, "User-Agent:");
+    if (request.method != 0 && request.method != kHead)
+        request.body = options.postBytes.empty() ? options.postText : options.postBytes;
+    return request;
+}
+
+}  // namespace dq::web
