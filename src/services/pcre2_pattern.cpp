@@ -1,7 +1,11 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include "services/pcre2_pattern.h"
 
+#include "services/ecmascript_syntax.h"
+
 #include <pcre2.h>
+
+#include <algorithm>
 
 namespace dq::services {
 namespace {
@@ -66,8 +70,9 @@ std::unique_ptr<Pcre2Pattern> Pcre2Pattern::Compile(std::string_view utf8Pattern
     if (options.multiLine) flags |= PCRE2_MULTILINE;
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    handles->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(utf8Pattern.data()),
-                                  utf8Pattern.size(), flags, &error, &errorOffset,
+    const std::string pcre2Pattern = ToPcre2Syntax(utf8Pattern, options.multiLine);
+    handles->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pcre2Pattern.data()),
+                                  pcre2Pattern.size(), flags, &error, &errorOffset,
                                   handles->compileContext);
     if (!handles->code) return nullptr;
 

@@ -35,7 +35,7 @@ public:
     static constexpr std::size_t kUnset = static_cast<std::size_t>(-1);
     using MatchSink = std::function<void(const std::size_t* offsets, std::size_t pairs)>;
 
-    // Compiles a UTF-8 pattern; nullptr when it is not a valid expression.
+    // Compiles a UTF-8 ECMAScript pattern; nullptr when it is not a valid expression.
     static std::unique_ptr<Pcre2Pattern> Compile(std::string_view utf8Pattern,
                                                  const PatternOptions& options,
                                                  const SearchLimits& limits = DefaultSearchLimits());
