@@ -19,6 +19,19 @@ constexpr std::uint32_t kDialectOptions = PCRE2_UTF | PCRE2_DOLLAR_ENDONLY |
                                           PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF |
                                           PCRE2_ALT_BSUX;
 
+// Every start position of a search step passes through a callout placed before the pattern;
+// it ends the step once the run's time is up. The clock is read at every 256th position.
+struct RunClock {
+    std::chrono::steady_clock::time_point deadline;
+    unsigned calls = 0;
+};
+
+int CheckRunClock(pcre2_callout_block*, void* data) {
+    auto* clock = static_cast<RunClock*>(data);
+    if ((++clock->calls & 0xFF) != 0) return 0;
+    return std::chrono::steady_clock::now() > clock->deadline ? PCRE2_ERROR_CALLOUT : 0;
+}
+
 std::size_t Utf8CharLength(std::string_view text, std::size_t at) {
     std::size_t next = at + 1;
     while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
@@ -30,8 +43,9 @@ std::size_t Utf8CharLength(std::string_view text, std::size_t at) {
 SearchLimits DefaultSearchLimits() {
     return SearchLimits{
         .matchLimit = 50'000'000,
-        .jitStackMax = 4u << 20,
+        .jitStackMax = 16u << 20,
         .heapLimitKiB = 64u << 10,
+        .runTime = std::chrono::milliseconds(2000),
     };
 }
 
@@ -52,7 +66,8 @@ struct Pcre2Pattern::Handles {
     }
 };
 
-Pcre2Pattern::Pcre2Pattern(std::unique_ptr<Handles> handles) : handles_(std::move(handles)) {}
+Pcre2Pattern::Pcre2Pattern(std::unique_ptr<Handles> handles, std::chrono::milliseconds runTime)
+    : handles_(std::move(handles)), runTime_(runTime) {}
 Pcre2Pattern::~Pcre2Pattern() = default;
 
 std::unique_ptr<Pcre2Pattern> Pcre2Pattern::Compile(std::string_view utf8Pattern,
@@ -70,7 +85,7 @@ std::unique_ptr<Pcre2Pattern> Pcre2Pattern::Compile(std::string_view utf8Pattern
     if (options.multiLine) flags |= PCRE2_MULTILINE;
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    const std::string pcre2Pattern = ToPcre2Syntax(utf8Pattern, options.multiLine);
+    const std::string pcre2Pattern = "(?C1)(?:" + ToPcre2Syntax(utf8Pattern, options.multiLine) + ")";
     handles->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pcre2Pattern.data()),
                                   pcre2Pattern.size(), flags, &error, &errorOffset,
                                   handles->compileContext);
@@ -87,7 +102,7 @@ std::unique_ptr<Pcre2Pattern> Pcre2Pattern::Compile(std::string_view utf8Pattern
         if (handles->jitStack)
             pcre2_jit_stack_assign(handles->matchContext, nullptr, handles->jitStack);
     }
-    return std::unique_ptr<Pcre2Pattern>(new Pcre2Pattern(std::move(handles)));
+    return std::unique_ptr<Pcre2Pattern>(new Pcre2Pattern(std::move(handles), limits.runTime));
 }
 
 std::size_t Pcre2Pattern::GroupCount() const {
@@ -104,6 +119,8 @@ bool Pcre2Pattern::ForEachMatch(std::string_view utf8Subject, bool global,
     // otherwise rescan the rest of the subject at every step.
     std::uint32_t stepOptions = 0;
     std::size_t start = 0;
+    RunClock clock{.deadline = std::chrono::steady_clock::now() + runTime_};
+    pcre2_set_callout(handles_->matchContext, CheckRunClock, &clock);
     while (start <= length) {
         int rc = pcre2_match(handles_->code, subject, length, start, stepOptions,
                              handles_->matchData, handles_->matchContext);
@@ -112,7 +129,7 @@ bool Pcre2Pattern::ForEachMatch(std::string_view utf8Subject, bool global,
                              handles_->matchData, handles_->matchContext);
         }
         if (rc == PCRE2_ERROR_NOMATCH) return true;
-        if (rc < 0) return false;  // match, depth or heap limit, or invalid UTF-8
+        if (rc < 0) return false;  // a limit, the run's time, or invalid UTF-8
         stepOptions |= PCRE2_NO_UTF_CHECK;
 
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(handles_->matchData);

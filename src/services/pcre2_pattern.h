@@ -2,7 +2,9 @@
 // for the ECMAScript dialect, and the bounded search loop that collects its matches.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -23,6 +25,9 @@ struct SearchLimits {
     std::size_t jitStackMax;
     // Heap the interpreter may use for its backtracking frames, in KiB.
     std::uint32_t heapLimitKiB;
+    // Time after which a run takes no further step: many steps that each stay within their
+    // budget can still add up to a freeze.
+    std::chrono::milliseconds runTime;
 };
 
 // The limits every run uses.
@@ -49,13 +54,14 @@ public:
     // Searches a UTF-8 subject from the left: every non-overlapping match when global (after
     // an empty match the next search starts one character further), else the first. Each
     // match is handed to sink in subject order. Returns false when a search step ran out of
-    // its limits and the run was cut short.
+    // its limits or the run out of its time, and the run was cut short.
     bool ForEachMatch(std::string_view utf8Subject, bool global, const MatchSink& sink) const;
 
 private:
     struct Handles;
-    explicit Pcre2Pattern(std::unique_ptr<Handles> handles);
+    Pcre2Pattern(std::unique_ptr<Handles> handles, std::chrono::milliseconds runTime);
     std::unique_ptr<Handles> handles_;
+    std::chrono::milliseconds runTime_;
 };
 
 }  // namespace dq::services

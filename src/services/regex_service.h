@@ -5,8 +5,8 @@
 // dialect is that of ECMAScript regular expressions (see pcre2_pattern.h). Every failure gives
 // an empty result: a pattern that does not compile, an index outside the list, an unset group.
 //
-// A runaway pattern never freezes the caller: each search step has a backtracking budget, and
-// a run that exhausts it ends with the matches found so far.
+// A runaway pattern never freezes the caller: each search step has a backtracking budget and
+// the whole run a time budget; a run that exhausts either ends with the matches found so far.
 #pragma once
 
 #include "web/text.h"

@@ -9,3 +9,10 @@ dq_add_test(regex_node_comparison_test
     LIBS dq_services dq_text nlohmann_json::nlohmann_json)
 target_compile_definitions(regex_node_comparison_test PRIVATE
     DQ_JS_REGEX_SCRIPT="${CMAKE_CURRENT_LIST_DIR}/js_regex_matches.js")
+
+# Runaway patterns must end within their time budget: a short timeout shows a hang as one.
+add_executable(regex_limits_test ${CMAKE_CURRENT_LIST_DIR}/regex_limits_test.cpp)
+target_link_libraries(regex_limits_test PRIVATE dq_services dq_text GTest::gtest GTest::gtest_main)
+target_include_directories(regex_limits_test PRIVATE ${DQ_TESTS_DIR} ${PROJECT_SOURCE_DIR}/src)
+dq_strict(regex_limits_test)
+gtest_discover_tests(regex_limits_test DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
