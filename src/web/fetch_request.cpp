@@ -54,7 +54,9 @@ Text AddressFor(const Text& url, bool https) {
     Text address = https ? "https://" : "http://";
     address += UrlHost(url);
     if (port != (https ? 443 : 80)) address += ":" + std::to_string(port);
-    return address + UrlPath(url);
+    // libcurl refuses a URL with a space in it (bytes above 0x7F it escapes itself); the page
+    // address a user typed may well hold one.
+    return address + text::ReplaceAll(UrlPath(url), " ", "%20");
 }
 
 }  // namespace

@@ -18,21 +18,25 @@ namespace {
 
 constexpr std::string_view kHeadEnd = "\r\n\r\n";
 
-int OpenLoopbackListener(int& port) {
+int OpenListener(const std::string& host, int& port) {
     const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (listener < 0) throw std::runtime_error("test server: socket failed");
     const int reuse = 1;
     ::setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::inet_pton(AF_INET, host.c_str(), &address.sin_addr) != 1 ||
+        (ntohl(address.sin_addr.s_addr) >> 24) != 127) {
+        ::close(listener);
+        throw std::runtime_error("test server: not a loopback address: " + host);
+    }
     address.sin_port = 0;
     socklen_t size = sizeof address;
     if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listener, 64) != 0 ||
         ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
         ::close(listener);
-        throw std::runtime_error("test server: cannot listen on 127.0.0.1");
+        throw std::runtime_error("test server: cannot listen on " + host);
     }
     port = ntohs(address.sin_port);
     return listener;
@@ -68,11 +72,11 @@ std::string RouteKey(const std::string& host, const std::string& target) {
 
 }  // namespace
 
-TestServer::TestServer() {
+TestServer::TestServer(const std::string& address) : address_(address) {
     // A client that hangs up while an answer is being written must not end the test process.
     std::signal(SIGPIPE, SIG_IGN);
     tls_ = NewSelfSignedServerContext();
-    listener_ = OpenLoopbackListener(port_);
+    listener_ = OpenListener(address_, port_);
     acceptor_ = std::thread([this] { acceptLoop(); });
 }
 
@@ -92,7 +96,8 @@ TestServer::~TestServer() {
 }
 
 std::string TestServer::url(const std::string& path, bool secure) const {
-    return std::string(secure ? "https" : "http") + "://127.0.0.1:" + std::to_string(port_) + path;
+    return std::string(secure ? "https" : "http") + "://" + address_ + ":" + std::to_string(port_) +
+           path;
 }
 
 void TestServer::on(const std::string& target, CannedResponse response) {

@@ -35,13 +35,15 @@ class ServerStream;
 
 class TestServer {
 public:
-    TestServer();
+    // Listens on address, a loopback IPv4 address ("127.0.0.2" serves tests that need a
+    // second loopback host).
+    explicit TestServer(const std::string& address = "127.0.0.1");
     ~TestServer();
     TestServer(const TestServer&) = delete;
     TestServer& operator=(const TestServer&) = delete;
 
     int port() const { return port_; }
-    // "http://127.0.0.1:<port>" + path, or "https://..." when secure.
+    // "http://<address>:<port>" + path, or "https://..." when secure.
     std::string url(const std::string& path = "/", bool secure = false) const;
 
     // Answers requests for target (a path, or a path with query) on any host.
@@ -63,6 +65,7 @@ private:
     CannedResponse answerFor(const RecordedRequest& request) const;
     void waitUntilStopped();
 
+    std::string address_;
     int listener_ = -1;
     int port_ = 0;
     SSL_CTX* tls_ = nullptr;

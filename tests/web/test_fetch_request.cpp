@@ -168,6 +168,19 @@ TEST(FetchRequest, PostBodyKeepsEveryByte) {
     EXPECT_EQ(server.lastRequest().body, body);
 }
 
+TEST(FetchRequest, LargePostGoesWithoutExpect) {
+    // libcurl asks "Expect: 100-continue" before large bodies unless told not to.
+    TestServer server;
+    server.on("/upload", CannedResponse::Ok("ok"));
+    FetchOptions options;
+    options.method = 1;
+    options.postBytes = Bytes(2 << 20, 'z');
+    EXPECT_EQ(WebFetchBytes(server.url("/upload"), options), "ok");
+    const RecordedRequest request = server.lastRequest();
+    EXPECT_FALSE(request.header("Expect").has_value());
+    EXPECT_EQ(request.body, options.postBytes);
+}
+
 TEST(FetchRequest, HeadAsksForTheHeadOnly) {
     TestServer server;
     server.on("/h", CannedResponse::Ok("body that HEAD must not wait for"));
@@ -225,6 +238,14 @@ TEST(FetchRequest, UrlWithoutSchemeIsPlainHttpOnPort80) {
     EXPECT_EQ(request.header("Host"), "plain.example");
     EXPECT_FALSE(request.secure);
     EXPECT_EQ(request.header("Referer"), "Plain.Example/path?q=1");
+}
+
+TEST(FetchRequest, SpacesAndChineseInTheAddressArriveEscaped) {
+    TestServer server;
+    server.on("/a%20b/%d6%d0", CannedResponse::Ok("found"));
+    // "中" in GBK is D6 D0.
+    EXPECT_EQ(WebFetch(server.url("/a b/\xD6\xD0?q=x y")), "found");
+    EXPECT_EQ(server.lastRequest().requestLine, "GET /a%20b/%d6%d0?q=x%20y HTTP/1.1");
 }
 
 TEST(FetchRequest, HttpsWithExplicitPortUsesTlsOnThatPort) {

@@ -63,11 +63,16 @@ TEST(FetchResponse, RedirectNotFollowedWhenAsked) {
     EXPECT_EQ(server.requests().size(), 1u);
 }
 
-TEST(FetchResponse, RedirectToAnUnroutedHostStaysOnTheMachine) {
+TEST(FetchResponse, RedirectToAnUnroutedHostIsNotConnected) {
+    // Once a test routes hosts, a host without a route is unreachable, even one that exists:
+    // here a second server on another loopback address.
     LoopbackSite site({"tophub.today"});
-    site.server.on("/", CannedResponse::Redirect(302, "http://elsewhere.invalid/"));
+    TestServer elsewhere("127.0.0.2");
+    elsewhere.on("/", CannedResponse::Ok("escaped"));
+    site.server.on("/", CannedResponse::Redirect(302, elsewhere.url("/")));
     EXPECT_EQ(WebFetch("https://tophub.today/"), "");
     EXPECT_EQ(site.server.requests().size(), 1u);
+    EXPECT_EQ(elsewhere.connectionCount(), 0);
 }
 
 // A response whose header block is exactly `size` bytes long, status line to blank line.
