@@ -13,7 +13,7 @@ PACKAGES=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev openssl nodejs
     # fonts that draw the Chinese captions, and a virtual display for screenshots
-    fonts-wqy-zenhei fonts-arphic-uming xvfb xauth
+    fonts-wqy-zenhei fonts-arphic-uming xvfb xauth imagemagick
     # public pinyin dictionary read by tools/gen_pinyin_table (only to regenerate data/)
     golang-github-mozillazg-go-pinyin-dev
 )

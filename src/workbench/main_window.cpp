@@ -1,0 +1,162 @@
+#include "workbench/main_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "content/news_preview.h"
+#include "content/quotes.h"
+#include "content/weather.h"
+#include "ui_main_window.h"
+#include "workbench/briefing.h"
+#include "workbench/qt_text.h"
+#include "workbench/window_pictures.h"
+
+namespace dq {
+namespace {
+
+// "Pemmik提示:还没选择城市呢？老铁！"
+constexpr char kNoCityMessage[] =
+    "Pemmik\xCC\xE1\xCA\xBE:\xBB\xB9\xC3\xBB\xD1\xA1\xD4\xF1\xB3\xC7\xCA\xD0\xC4\xD8\xA3\xBF\xC0\xCF"
+    "\xCC\xFA\xA3\xA1";
+
+// Widths of the interface list's columns: number and name are shown, the five columns that
+// carry the service's details are kept but not shown.
+constexpr int kNumberColumnWidth = 40;
+constexpr int kNameColumnWidth = 103;
+constexpr int kListColumns = 7;
+
+}  // namespace
+
+MainWindow::MainWindow(WorkbenchState& state, std::string runDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::MainWindow>()),
+      state_(state),
+      runDirectory_(std::move(runDirectory)),
+      form_(*this),
+      dialogs_(this),
+      presets_(runDirectory_) {
+    RegisterWindowPictures();
+    ui_->setupUi(this);
+    prepareControls();
+    connectHandlers();
+    runCreationSequence();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::prepareControls() {
+    // The designed place of the window (setupUi sets only its size).
+    move(50, 50);
+    setFixedSize(size());
+    QTreeWidget& list = *ui_->超级列表框_接口列表;
+    list.header()->setStretchLastSection(false);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setColumnWidth(0, kNumberColumnWidth);
+    list.setColumnWidth(1, kNameColumnWidth);
+    for (int column = 2; column < kListColumns; ++column) list.setColumnHidden(column, true);
+    ui_->透明标签9->installEventFilter(this);
+}
+
+// Every handler is bound to an action of the user (a click, a chosen list item, Enter, a menu
+// item), never to a change of state, so states written by code run no handler.
+void MainWindow::connectHandlers() {
+    connect(ui_->城镇, &QLineEdit::returnPressed, this, &MainWindow::weatherPreview);
+    connect(ui_->天气预览, &QPushButton::clicked, this, &MainWindow::weatherPreview);
+    connect(ui_->单选框_天气开, &QRadioButton::clicked, this, &MainWindow::weatherOn);
+    connect(ui_->单选框_天气关, &QRadioButton::clicked, this, &MainWindow::weatherOff);
+    connect(ui_->新闻预览, &QPushButton::clicked, this, &MainWindow::newsPreview);
+    connect(ui_->组合框_新闻条数, &QComboBox::activated, this, &MainWindow::newsCountChosen);
+    connect(ui_->寄语随即查看, &QPushButton::clicked, this, &MainWindow::drawQuote);
+    connect(ui_->寄语预览, &QPushButton::clicked, this, &MainWindow::quotePreview);
+    connect(ui_->单选框_晨报默认头部, &QRadioButton::clicked, this,
+            [this] { showBriefingHeaderBox(false); });
+    connect(ui_->单选框_晨报自定义头部, &QRadioButton::clicked, this,
+            [this] { showBriefingHeaderBox(true); });
+    connect(ui_->单选框_寄语默认头部, &QRadioButton::clicked, this,
+            [this] { showQuoteHeaderBox(false); });
+    connect(ui_->单选框_寄语自定义头部, &QRadioButton::clicked, this,
+            [this] { showQuoteHeaderBox(true); });
+    connect(ui_->选择框_开启网址, &QCheckBox::clicked, this, &MainWindow::linksClicked);
+    connect(ui_->选择框_开启短链, &QCheckBox::clicked, this, &MainWindow::shortLinksClicked);
+    connect(ui_->按钮_获取接口, &QPushButton::clicked, this, &MainWindow::fetchInterfaceList);
+    connect(ui_->按钮_信息源管理, &QPushButton::clicked, this, &MainWindow::openSourceManager);
+    connect(ui_->作者, &QAction::triggered, this, &MainWindow::openTipWindow);
+    connect(ui_->皮肤_组合框, &QComboBox::activated, this, &MainWindow::applySkin);
+    connect(ui_->按钮_保存, &QPushButton::clicked, this, &MainWindow::savePresets);
+    connect(ui_->一键生成, &QPushButton::clicked, this, &MainWindow::generateBriefing);
+    connect(ui_->按钮5, &QPushButton::clicked, this, &MainWindow::copyBriefing);
+    connect(ui_->按钮1, &QPushButton::clicked, this, &MainWindow::clearPreviews);
+    connect(ui_->更换背景, &QPushButton::clicked, this, &MainWindow::changeBackground);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->透明标签9 && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        openTipWindow();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::weatherPreview() { WeatherPreview(form_, state_, dialogs_); }
+
+void MainWindow::weatherOn() { WeatherOnStep(form_); }
+
+void MainWindow::weatherOff() { WeatherOffStep(form_, state_, dialogs_); }
+
+void MainWindow::newsPreview() { NewsPreview(form_, state_, dialogs_); }
+
+void MainWindow::newsCountChosen(int index) { state_.newsCount = index + 5; }
+
+void MainWindow::drawQuote() { DrawQuote(form_, dialogs_); }
+
+void MainWindow::quotePreview() {
+    QuotePreview(form_, state_, dialogs_, [this] { newsPreview(); });
+}
+
+void MainWindow::showBriefingHeaderBox(bool visible) { form_.setVisible("自定义头部", visible); }
+
+void MainWindow::showQuoteHeaderBox(bool visible) { form_.setVisible("编辑框_寄语头部", visible); }
+
+// Short links on implies links on: unchecking the links unchecks the short links, and any
+// click on the short links leaves the links checked.
+void MainWindow::linksClicked() {
+    if (!form_.checked("选择框_开启网址")) form_.setChecked("选择框_开启短链", false);
+}
+
+void MainWindow::shortLinksClicked() {
+    if (!form_.checked("选择框_开启网址")) form_.setChecked("选择框_开启网址", true);
+}
+
+void MainWindow::openTipWindow() { dialogs_.showTip(); }
+
+void MainWindow::savePresets() { presets_.saveAll(form_, dialogs_); }
+
+void MainWindow::generateBriefing() { GenerateBriefing(form_, state_, dialogs_, runDirectory_); }
+
+void MainWindow::copyBriefing() {
+    QGuiApplication::clipboard()->setText(ToQString(BriefingText(form_)));
+    dialogs_.showSuccess();
+}
+
+void MainWindow::clearPreviews() { ClearPreviews(form_); }
+
+void MainWindow::changeBackground() {
+    if (form_.text("城镇").empty()) {
+        dialogs_.show(kNoCityMessage);
+        return;
+    }
+    openPictureWindow();
+}
+
+void MainWindow::applySkin(int) {}
+
+void MainWindow::fetchInterfaceList() {}
+
+void MainWindow::openSourceManager() {}
+
+void MainWindow::openPictureWindow() {}
+
+}  // namespace dq
