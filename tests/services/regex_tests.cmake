@@ -2,6 +2,7 @@ find_package(nlohmann_json 3 REQUIRED)
 
 dq_add_test(regex_service_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/regex_service_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/regex_catalogue_patterns_test.cpp
     LIBS dq_services dq_text)
 
 dq_add_test(regex_node_comparison_test
@@ -16,3 +17,7 @@ target_link_libraries(regex_limits_test PRIVATE dq_services dq_text GTest::gtest
 target_include_directories(regex_limits_test PRIVATE ${DQ_TESTS_DIR} ${PROJECT_SOURCE_DIR}/src)
 dq_strict(regex_limits_test)
 gtest_discover_tests(regex_limits_test DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
+
+dq_add_test(ascii_passthrough_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ascii_passthrough_test.cpp
+    LIBS dq_services dq_text)
