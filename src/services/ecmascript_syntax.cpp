@@ -123,4 +123,36 @@ std::string ToPcre2Syntax(std::string_view p, bool multiLine) {
     return out;
 }
 
+std::size_t LiteralPrefixLength(std::string_view p) {
+    int depth = 0;
+    bool inClass = false;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char c = p[i];
+        if (c == '\\') {
+            ++i;
+        } else if (inClass) {
+            inClass = c != ']';
+        } else if (c == '[') {
+            inClass = true;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (c == '|' && depth <= 0) {
+            return 0;
+        }
+    }
+    constexpr std::string_view kOperators = "\\^$.|()[]}";
+    constexpr std::string_view kQuantifiers = "?*+{";
+    std::size_t lastCharStart = 0;
+    for (std::size_t i = 0; i < p.size();) {
+        if (kQuantifiers.find(p[i]) != std::string_view::npos) return lastCharStart;
+        if (kOperators.find(p[i]) != std::string_view::npos) return i;
+        lastCharStart = i;
+        do ++i;
+        while (i < p.size() && (static_cast<unsigned char>(p[i]) & 0xC0) == 0x80);
+    }
+    return p.size();
+}
+
 }  // namespace dq::services

@@ -18,4 +18,9 @@ namespace dq::services {
 
 std::string ToPcre2Syntax(std::string_view ecmaPattern, bool multiLine);
 
+// Byte length of the plain characters a pattern begins with, which every match must start
+// with: no operator, escape or quantified character among them, and 0 when the pattern has an
+// alternative at its top level.
+std::size_t LiteralPrefixLength(std::string_view ecmaPattern);
+
 }  // namespace dq::services

@@ -19,8 +19,9 @@ constexpr std::uint32_t kDialectOptions = PCRE2_UTF | PCRE2_DOLLAR_ENDONLY |
                                           PCRE2_ALLOW_EMPTY_CLASS | PCRE2_MATCH_UNSET_BACKREF |
                                           PCRE2_ALT_BSUX;
 
-// Every start position of a search step passes through a callout placed before the pattern;
-// it ends the step once the run's time is up. The clock is read at every 256th position.
+// Every match attempt passes through a callout placed after the pattern's plain leading
+// characters; it ends the step once the run's time is up. The clock is read at every 16th
+// attempt.
 struct RunClock {
     std::chrono::steady_clock::time_point deadline;
     unsigned calls = 0;
@@ -28,7 +29,7 @@ struct RunClock {
 
 int CheckRunClock(pcre2_callout_block*, void* data) {
     auto* clock = static_cast<RunClock*>(data);
-    if ((++clock->calls & 0xFF) != 0) return 0;
+    if ((++clock->calls & 0xF) != 0) return 0;
     return std::chrono::steady_clock::now() > clock->deadline ? PCRE2_ERROR_CALLOUT : 0;
 }
 
@@ -85,7 +86,12 @@ std::unique_ptr<Pcre2Pattern> Pcre2Pattern::Compile(std::string_view utf8Pattern
     if (options.multiLine) flags |= PCRE2_MULTILINE;
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    const std::string pcre2Pattern = "(?C1)(?:" + ToPcre2Syntax(utf8Pattern, options.multiLine) + ")";
+    // The run's clock is consulted where a match attempt gets past the pattern's plain
+    // leading characters: attempts that fail on those are cheap, and skipping them keeps the
+    // callout off the common path.
+    const std::size_t prefix = LiteralPrefixLength(utf8Pattern);
+    const std::string pcre2Pattern = ToPcre2Syntax(utf8Pattern.substr(0, prefix), options.multiLine) +
+                                     "(?C1)(?:" + ToPcre2Syntax(utf8Pattern.substr(prefix), options.multiLine) + ")";
     handles->code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pcre2Pattern.data()),
                                   pcre2Pattern.size(), flags, &error, &errorOffset,
                                   handles->compileContext);
@@ -111,13 +117,13 @@ std::size_t Pcre2Pattern::GroupCount() const {
     return count;
 }
 
-bool Pcre2Pattern::ForEachMatch(std::string_view utf8Subject, bool global,
-                                const MatchSink& sink) const {
+bool Pcre2Pattern::ForEachMatch(std::string_view utf8Subject, bool global, const MatchSink& sink,
+                                bool trustedUtf8) const {
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(utf8Subject.data());
     const std::size_t length = utf8Subject.size();
     // The subject is checked for valid UTF-8 once; later steps skip the check, which would
     // otherwise rescan the rest of the subject at every step.
-    std::uint32_t stepOptions = 0;
+    std::uint32_t stepOptions = trustedUtf8 ? PCRE2_NO_UTF_CHECK : 0;
     std::size_t start = 0;
     RunClock clock{.deadline = std::chrono::steady_clock::now() + runTime_};
     pcre2_set_callout(handles_->matchContext, CheckRunClock, &clock);

@@ -54,8 +54,10 @@ public:
     // Searches a UTF-8 subject from the left: every non-overlapping match when global (after
     // an empty match the next search starts one character further), else the first. Each
     // match is handed to sink in subject order. Returns false when a search step ran out of
-    // its limits or the run out of its time, and the run was cut short.
-    bool ForEachMatch(std::string_view utf8Subject, bool global, const MatchSink& sink) const;
+    // its limits or the run out of its time, and the run was cut short. trustedUtf8 skips the
+    // UTF-8 check of a subject that the caller made itself.
+    bool ForEachMatch(std::string_view utf8Subject, bool global, const MatchSink& sink,
+                      bool trustedUtf8 = false) const;
 
 private:
     struct Handles;

@@ -6,7 +6,7 @@ pkg_check_modules(PCRE2 REQUIRED IMPORTED_TARGET libpcre2-8)
 dq_add_library(dq_services
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/regex_service.cpp
             ${CMAKE_CURRENT_LIST_DIR}/pcre2_pattern.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/ascii_passthrough.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/gbk_subject.cpp
             ${CMAKE_CURRENT_LIST_DIR}/ecmascript_syntax.cpp
     LIBS PkgConfig::PCRE2
     PUBLIC_LIBS dq_text)

@@ -9,10 +9,12 @@
 // the whole run a time budget; a run that exhausts either ends with the matches found so far.
 #pragma once
 
+#include "services/gbk_subject.h"
 #include "web/text.h"
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace dq {
@@ -56,16 +58,17 @@ private:
         std::size_t end;
     };
 
-    // Span of group j (0 = whole match) of match i (0-based); nullptr when not set.
-    const Span* FindSpan(int i, int j) const;
-    Text Slice(const Span& span) const;
-    // Appends replacement for match i (0-based) to out, both in UTF-8, expanding $ forms.
-    void AppendReplacement(std::string_view replacement, int i, std::string& out) const;
+    // Span of group j (0 = whole match) of match i (0-based) in GBK byte offsets; nullopt
+    // when not set.
+    std::optional<Span> FindSpan(int i, int j) const;
+    Text Slice(std::optional<Span> span) const;
+    // Appends replacement for match i (0-based) to out, expanding its $ forms.
+    void AppendReplacement(std::string_view replacement, int i, Text& out) const;
 
     Text pattern_;
-    std::string subject_;       // the subject in UTF-8
+    services::GbkSubject subject_;
     std::size_t slots_ = 0;     // spans per match: the whole match and every group
-    std::vector<Span> spans_;   // slots_ spans per match, in subject order
+    std::vector<Span> spans_;   // slots_ spans per match, in UTF-8 byte offsets
 };
 
 }  // namespace dq

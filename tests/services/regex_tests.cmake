@@ -18,6 +18,6 @@ target_include_directories(regex_limits_test PRIVATE ${DQ_TESTS_DIR} ${PROJECT_S
 dq_strict(regex_limits_test)
 gtest_discover_tests(regex_limits_test DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 30)
 
-dq_add_test(ascii_passthrough_test
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/ascii_passthrough_test.cpp
+dq_add_test(gbk_subject_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/gbk_subject_test.cpp
     LIBS dq_services dq_text)

@@ -1,0 +1,199 @@
+#include "services/gbk_subject.h"
+
+#include "web/encoding.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace dq::services {
+namespace {
+
+// The UTF-8 form of one GBK unit: a single byte, or a lead byte with its trail. Eight bytes,
+// so decoding copies a whole entry at once and then advances by its length.
+struct Decoded {
+    std::array<char, 7> bytes{};  // a "?" plus the character a broken trail begins, at most
+    std::uint8_t length = 0;
+};
+static_assert(sizeof(Decoded) == 8);
+
+bool IsLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+
+Decoded MakeDecoded(std::string_view utf8) {
+    Decoded d;
+    d.length = static_cast<std::uint8_t>(std::min(utf8.size(), d.bytes.size()));
+    std::memcpy(d.bytes.data(), utf8.data(), d.length);
+    return d;
+}
+
+// Every GBK unit's UTF-8 form, as the code page converter decodes it.
+class DecodeTable {
+public:
+    static const DecodeTable& Instance() {
+        static const DecodeTable table;
+        return table;
+    }
+
+    // The high single byte (80, FF) or the lone lead byte at the end of the text.
+    const Decoded& Single(unsigned char byte) const { return single_[byte - 0x80]; }
+    const Decoded& Pair(unsigned char lead, unsigned char trail) const {
+        return pairs_[(lead - 0x81) * 256u + trail];
+    }
+
+private:
+    DecodeTable() : single_(0x80), pairs_(126 * 256) {
+        for (unsigned b = 0x80; b <= 0xFF; ++b) single_[b - 0x80] = MakeDecoded(AnsiToUtf8(std::string(1, char(b))));
+        // One conversion per lead byte: each pair followed by a line feed, which no pair
+        // absorbs, so the pieces between the line feeds are the pairs' forms.
+        std::string pairs;
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            pairs.clear();
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                if (!IsTrail(static_cast<unsigned char>(trail))) continue;
+                pairs += static_cast<char>(lead);
+                pairs += static_cast<char>(trail);
+                pairs += '\n';
+            }
+            const std::string decoded = AnsiToUtf8(pairs);
+            std::size_t from = 0;
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                if (!IsTrail(static_cast<unsigned char>(trail))) continue;
+                const std::size_t to = decoded.find('\n', from);
+                pairs_[(lead - 0x81) * 256u + trail] =
+                    MakeDecoded(std::string_view(decoded).substr(from, to - from));
+                from = to + 1;
+            }
+        }
+    }
+
+    std::vector<Decoded> single_;
+    std::vector<Decoded> pairs_;
+};
+
+// Length of the run of ASCII bytes at the start of text.
+std::size_t AsciiPrefix(const char* text, std::size_t size) {
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text + i, 8);
+        if (word & 0x8080808080808080ull) break;
+    }
+    while (i < size && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+    return i;
+}
+
+// The GBK unit at gbk[i]: its length in GBK bytes and its UTF-8 form. A lead byte without a
+// valid trail decodes alone, and the byte after it starts the next unit.
+struct Unit {
+    std::size_t gbkLength;
+    const Decoded* decoded;  // nullptr for an ASCII byte, which stands for itself
+};
+
+Unit UnitAt(std::string_view gbk, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(gbk[i]);
+    if (byte < 0x80) return {1, nullptr};
+    const DecodeTable& table = DecodeTable::Instance();
+    if (IsLead(byte) && i + 1 < gbk.size() && IsTrail(static_cast<unsigned char>(gbk[i + 1])))
+        return {2, &table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]))};
+    return {1, &table.Single(byte)};
+}
+
+// Decodes gbk into utf8. Output is gathered in a small buffer and appended in blocks, which
+// keeps the per-character work to one table load and one eight-byte copy. onCheckpoint(utf8,
+// gbk) is told of one unit boundary at or after every kCheckpointSpacing bytes of output.
+template <typename OnCheckpoint>
+void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnCheckpoint onCheckpoint) {
+    const DecodeTable& table = DecodeTable::Instance();
+    utf8.clear();
+    utf8.reserve(gbk.size() + gbk.size() / 2 + 16);
+    constexpr std::size_t kBlock = 4096;
+    char block[kBlock + sizeof(Decoded)];
+    std::size_t used = 0;  // bytes of block in use
+    std::size_t nextCheckpoint = spacing;
+    const auto flush = [&] {
+        utf8.append(block, used);
+        used = 0;
+    };
+    std::size_t i = 0;
+    while (i < gbk.size()) {
+        if (utf8.size() + used >= nextCheckpoint) {
+            onCheckpoint(utf8.size() + used, i);
+            nextCheckpoint = utf8.size() + used + spacing;
+        }
+        const auto byte = static_cast<unsigned char>(gbk[i]);
+        if (byte < 0x80) {
+            // A run of ASCII goes straight through, in pieces no longer than the spacing.
+            const std::size_t ascii = AsciiPrefix(gbk.data() + i, std::min(gbk.size() - i, spacing));
+            flush();
+            utf8.append(gbk.data() + i, ascii);
+            i += ascii;
+            continue;
+        }
+        const Decoded* decoded;
+        if (IsLead(byte) && i + 1 < gbk.size() && IsTrail(static_cast<unsigned char>(gbk[i + 1]))) {
+            decoded = &table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]));
+            i += 2;
+        } else {
+            decoded = &table.Single(byte);
+            i += 1;
+        }
+        std::memcpy(block + used, decoded, sizeof(Decoded));
+        used += decoded->length;
+        if (used >= kBlock) flush();
+    }
+    flush();
+}
+
+}  // namespace
+
+GbkSubject::GbkSubject(std::string_view gbk) : gbk_(TextFromBytes(gbk)) {
+    checkpoints_.push_back({0, 0});
+    Decode(gbk_, utf8_, kCheckpointSpacing, [this](std::size_t utf8At, std::size_t gbkAt) {
+        checkpoints_.push_back({static_cast<std::uint32_t>(utf8At), static_cast<std::uint32_t>(gbkAt)});
+    });
+}
+
+std::size_t GbkSubject::ToGbkOffset(std::size_t utf8Offset, bool roundUp) const {
+    if (utf8Offset >= utf8_.size()) return gbk_.size();
+    // The last checkpoint at or before the offset; from there at most about two spacings of
+    // output. Callers read offsets mostly in subject order, so the search starts from the
+    // checkpoint found last time.
+    std::size_t k = lastCheckpoint_;
+    if (checkpoints_[k].utf8 > utf8Offset) {
+        k = static_cast<std::size_t>(
+                std::upper_bound(checkpoints_.begin(), checkpoints_.end(), utf8Offset,
+                                 [](std::size_t u, const Checkpoint& c) { return u < c.utf8; }) -
+                checkpoints_.begin()) - 1;
+    } else {
+        while (k + 1 < checkpoints_.size() && checkpoints_[k + 1].utf8 <= utf8Offset) ++k;
+    }
+    lastCheckpoint_ = k;
+    const Checkpoint& from = checkpoints_[k];
+    std::size_t u = from.utf8;
+    std::size_t g = from.gbk;
+    while (u < utf8Offset) {
+        if (static_cast<unsigned char>(gbk_[g]) < 0x80) {
+            // ASCII moves both offsets in step.
+            const std::size_t ascii =
+                std::max<std::size_t>(1, AsciiPrefix(gbk_.data() + g, std::min(gbk_.size() - g, utf8Offset - u)));
+            u += ascii;
+            g += ascii;
+            continue;
+        }
+        const Unit unit = UnitAt(gbk_, g);
+        if (u + unit.decoded->length > utf8Offset) return roundUp ? g + unit.gbkLength : g;
+        u += unit.decoded->length;
+        g += unit.gbkLength;
+    }
+    return g;
+}
+
+std::string DecodeGbk(std::string_view gbk) {
+    const Text text = TextFromBytes(gbk);
+    std::string utf8;
+    Decode(text, utf8, text.size() + 1, [](std::size_t, std::size_t) {});
+    return utf8;
+}
+
+}  // namespace dq::services

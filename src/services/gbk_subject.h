@@ -1,0 +1,52 @@
+// A GBK subject decoded to UTF-8 for matching, with the way back: byte offsets in the UTF-8
+// text map to byte offsets in the original GBK text, so a piece of a match is cut from the
+// original bytes instead of being encoded again.
+//
+// Decoding goes through a table of every GBK character's UTF-8 form, filled once per process
+// from AnsiToUtf8 (the code page converter), so the result is byte for byte what AnsiToUtf8
+// gives for the whole text; pages are decoded in a few milliseconds instead of converted
+// character run by character run.
+#pragma once
+
+#include "web/text.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace dq::services {
+
+class GbkSubject {
+public:
+    GbkSubject() = default;
+    // Keeps gbk (up to its first NUL) and decodes it.
+    explicit GbkSubject(std::string_view gbk);
+
+    const Text& Gbk() const { return gbk_; }
+    const std::string& Utf8() const { return utf8_; }
+
+    // The GBK offset of the character that begins at UTF-8 offset utf8Offset. An offset inside
+    // the decoding of one GBK character (possible only for malformed input, where one GBK
+    // unit decodes to "?" and a second character) maps to that unit's start, or with roundUp
+    // to its end.
+    std::size_t ToGbkOffset(std::size_t utf8Offset, bool roundUp = false) const;
+
+private:
+    struct Checkpoint {
+        std::uint32_t utf8;
+        std::uint32_t gbk;
+    };
+    static constexpr std::size_t kCheckpointSpacing = 64;
+
+    Text gbk_;
+    std::string utf8_;
+    // Unit boundaries (UTF-8 offset, GBK offset) in subject order, no more than about one
+    // spacing of UTF-8 apart.
+    std::vector<Checkpoint> checkpoints_;
+    mutable std::size_t lastCheckpoint_ = 0;  // where the last lookup found its checkpoint
+};
+
+// UTF-8 of GBK Text, byte for byte as AnsiToUtf8 gives it.
+std::string DecodeGbk(std::string_view gbk);
+
+}  // namespace dq::services
