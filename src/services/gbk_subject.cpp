@@ -9,19 +9,24 @@
 namespace dq::services {
 namespace {
 
-// The UTF-8 form of one GBK unit: a single byte, or a lead byte with its trail. Eight bytes,
-// so decoding copies a whole entry at once and then advances by its length.
+// The UTF-8 form of one GBK unit, in an entry of Size bytes, so decoding copies a whole entry
+// at once and then advances by its length. A pair decodes to one character of at most three
+// bytes (or "?"), so its entries take four bytes and the table stays small in the cache.
+template <std::size_t Size>
 struct Decoded {
-    std::array<char, 7> bytes{};  // a "?" plus the character a broken trail begins, at most
+    std::array<char, Size - 1> bytes{};
     std::uint8_t length = 0;
 };
-static_assert(sizeof(Decoded) == 8);
+using SingleForm = Decoded<8>;
+using PairForm = Decoded<4>;
+static_assert(sizeof(SingleForm) == 8 && sizeof(PairForm) == 4);
 
 bool IsLead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 bool IsTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
-Decoded MakeDecoded(std::string_view utf8) {
-    Decoded d;
+template <typename Form>
+Form MakeDecoded(std::string_view utf8) {
+    Form d;
     d.length = static_cast<std::uint8_t>(std::min(utf8.size(), d.bytes.size()));
     std::memcpy(d.bytes.data(), utf8.data(), d.length);
     return d;
@@ -36,14 +41,14 @@ public:
     }
 
     // The high single byte (80, FF) or the lone lead byte at the end of the text.
-    const Decoded& Single(unsigned char byte) const { return single_[byte - 0x80]; }
-    const Decoded& Pair(unsigned char lead, unsigned char trail) const {
+    const SingleForm& Single(unsigned char byte) const { return single_[byte - 0x80]; }
+    const PairForm& Pair(unsigned char lead, unsigned char trail) const {
         return pairs_[(lead - 0x81) * 256u + trail];
     }
 
 private:
     DecodeTable() : single_(0x80), pairs_(126 * 256) {
-        for (unsigned b = 0x80; b <= 0xFF; ++b) single_[b - 0x80] = MakeDecoded(AnsiToUtf8(std::string(1, char(b))));
+        for (unsigned b = 0x80; b <= 0xFF; ++b) single_[b - 0x80] = MakeDecoded<SingleForm>(AnsiToUtf8(std::string(1, char(b))));
         // One conversion per lead byte: each pair followed by a line feed, which no pair
         // absorbs, so the pieces between the line feeds are the pairs' forms.
         std::string pairs;
@@ -61,14 +66,14 @@ private:
                 if (!IsTrail(static_cast<unsigned char>(trail))) continue;
                 const std::size_t to = decoded.find('\n', from);
                 pairs_[(lead - 0x81) * 256u + trail] =
-                    MakeDecoded(std::string_view(decoded).substr(from, to - from));
+                    MakeDecoded<PairForm>(std::string_view(decoded).substr(from, to - from));
                 from = to + 1;
             }
         }
     }
 
-    std::vector<Decoded> single_;
-    std::vector<Decoded> pairs_;
+    std::vector<SingleForm> single_;
+    std::vector<PairForm> pairs_;
 };
 
 // Length of the run of ASCII bytes at the start of text.
@@ -87,16 +92,16 @@ std::size_t AsciiPrefix(const char* text, std::size_t size) {
 // valid trail decodes alone, and the byte after it starts the next unit.
 struct Unit {
     std::size_t gbkLength;
-    const Decoded* decoded;  // nullptr for an ASCII byte, which stands for itself
+    std::size_t utf8Length;
 };
 
 Unit UnitAt(std::string_view gbk, std::size_t i) {
     const auto byte = static_cast<unsigned char>(gbk[i]);
-    if (byte < 0x80) return {1, nullptr};
+    if (byte < 0x80) return {1, 1};
     const DecodeTable& table = DecodeTable::Instance();
     if (IsLead(byte) && i + 1 < gbk.size() && IsTrail(static_cast<unsigned char>(gbk[i + 1])))
-        return {2, &table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]))};
-    return {1, &table.Single(byte)};
+        return {2, table.Pair(byte, static_cast<unsigned char>(gbk[i + 1])).length};
+    return {1, table.Single(byte).length};
 }
 
 // Decodes gbk into utf8. Output is gathered in a small buffer and appended in blocks, which
@@ -108,8 +113,9 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
     utf8.clear();
     utf8.reserve(gbk.size() + gbk.size() / 2 + 16);
     constexpr std::size_t kBlock = 4096;
-    char block[kBlock + sizeof(Decoded)];
-    std::size_t used = 0;  // bytes of block in use
+    char block[kBlock + sizeof(SingleForm)];
+    std::size_t used = 0;      // bytes of block in use
+    std::size_t produced = 0;  // bytes of UTF-8 so far, those in block included
     std::size_t nextCheckpoint = spacing;
     const auto flush = [&] {
         utf8.append(block, used);
@@ -117,9 +123,9 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
     };
     std::size_t i = 0;
     while (i < gbk.size()) {
-        if (utf8.size() + used >= nextCheckpoint) {
-            onCheckpoint(utf8.size() + used, i);
-            nextCheckpoint = utf8.size() + used + spacing;
+        if (produced >= nextCheckpoint) {
+            onCheckpoint(produced, i);
+            nextCheckpoint = produced + spacing;
         }
         const auto byte = static_cast<unsigned char>(gbk[i]);
         if (byte < 0x80) {
@@ -128,18 +134,23 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
             flush();
             utf8.append(gbk.data() + i, ascii);
             i += ascii;
+            produced += ascii;
             continue;
         }
-        const Decoded* decoded;
+        std::size_t length;
         if (IsLead(byte) && i + 1 < gbk.size() && IsTrail(static_cast<unsigned char>(gbk[i + 1]))) {
-            decoded = &table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]));
+            const PairForm& form = table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]));
+            std::memcpy(block + used, &form, sizeof form);
+            length = form.length;
             i += 2;
         } else {
-            decoded = &table.Single(byte);
+            const SingleForm& form = table.Single(byte);
+            std::memcpy(block + used, &form, sizeof form);
+            length = form.length;
             i += 1;
         }
-        std::memcpy(block + used, decoded, sizeof(Decoded));
-        used += decoded->length;
+        used += length;
+        produced += length;
         if (used >= kBlock) flush();
     }
     flush();
@@ -182,8 +193,8 @@ std::size_t GbkSubject::ToGbkOffset(std::size_t utf8Offset, bool roundUp) const 
             continue;
         }
         const Unit unit = UnitAt(gbk_, g);
-        if (u + unit.decoded->length > utf8Offset) return roundUp ? g + unit.gbkLength : g;
-        u += unit.decoded->length;
+        if (u + unit.utf8Length > utf8Offset) return roundUp ? g + unit.gbkLength : g;
+        u += unit.utf8Length;
         g += unit.gbkLength;
     }
     return g;
