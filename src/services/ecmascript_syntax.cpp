@@ -20,9 +20,10 @@ bool IsEcmaEscapeLetter(char c, bool inClass) {
     return meaningful.find(c) != std::string_view::npos;
 }
 
-// Number of capturing groups: "(" not followed by "?", or followed by "?<" and a name.
-std::size_t CountGroups(std::string_view p) {
-    std::size_t count = 0;
+// Calls onOperator(i) for every character p[i] that is neither escaped nor inside a class;
+// stops early when onOperator returns false.
+template <typename OnOperator>
+void ForEachOperatorPosition(std::string_view p, OnOperator onOperator) {
     bool inClass = false;
     for (std::size_t i = 0; i < p.size(); ++i) {
         const char c = p[i];
@@ -32,14 +33,35 @@ std::size_t CountGroups(std::string_view p) {
             inClass = c != ']';
         } else if (c == '[') {
             inClass = true;
-        } else if (c == '(') {
-            const std::string_view rest = p.substr(i + 1);
-            const bool named = rest.starts_with("?<") && !rest.starts_with("?<=") &&
-                               !rest.starts_with("?<!");
-            if (!rest.starts_with("?") || named) ++count;
+        } else if (!onOperator(i)) {
+            return;
         }
     }
+}
+
+// Number of capturing groups: "(" not followed by "?", or followed by "?<" and a name.
+std::size_t CountGroups(std::string_view p) {
+    std::size_t count = 0;
+    ForEachOperatorPosition(p, [&](std::size_t i) {
+        if (p[i] != '(') return true;
+        const std::string_view rest = p.substr(i + 1);
+        const bool named = rest.starts_with("?<") && !rest.starts_with("?<=") && !rest.starts_with("?<!");
+        if (!rest.starts_with("?") || named) ++count;
+        return true;
+    });
     return count;
+}
+
+// Whether the pattern has an alternative at its top level ("|" outside every group).
+bool HasTopLevelAlternative(std::string_view p) {
+    int depth = 0;
+    bool found = false;
+    ForEachOperatorPosition(p, [&](std::size_t i) {
+        depth += p[i] == '(' ? 1 : p[i] == ')' ? -1 : 0;
+        found = p[i] == '|' && depth <= 0;
+        return !found;
+    });
+    return found;
 }
 
 std::string CodePoint(unsigned value) {
@@ -124,24 +146,7 @@ std::string ToPcre2Syntax(std::string_view p, bool multiLine) {
 }
 
 std::size_t LiteralPrefixLength(std::string_view p) {
-    int depth = 0;
-    bool inClass = false;
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const char c = p[i];
-        if (c == '\\') {
-            ++i;
-        } else if (inClass) {
-            inClass = c != ']';
-        } else if (c == '[') {
-            inClass = true;
-        } else if (c == '(') {
-            ++depth;
-        } else if (c == ')') {
-            --depth;
-        } else if (c == '|' && depth <= 0) {
-            return 0;
-        }
-    }
+    if (HasTopLevelAlternative(p)) return 0;
     constexpr std::string_view kOperators = "\\^$.|()[]}";
     constexpr std::string_view kQuantifiers = "?*+{";
     std::size_t lastCharStart = 0;

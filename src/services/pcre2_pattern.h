@@ -16,17 +16,17 @@ struct PatternOptions {
     bool multiLine = false;
 };
 
-// The limits that keep one run finite. A search step that exceeds them ends the run with the
-// matches found before it.
+// The limits that keep one run finite. A run that exceeds one of them ends with the matches
+// found before it.
 struct SearchLimits {
-    // Backtracking budget of one search step (one pcre2_match call).
+    // Backtracking budget of one match attempt (one start position).
     std::uint32_t matchLimit;
     // Largest JIT stack; a step that needs more is retried by the interpreter.
     std::size_t jitStackMax;
     // Heap the interpreter may use for its backtracking frames, in KiB.
     std::uint32_t heapLimitKiB;
-    // Time after which a run takes no further step: many steps that each stay within their
-    // budget can still add up to a freeze.
+    // Time after which the run stops, checked as match attempts begin: many attempts that
+    // each stay within their budget can still add up to a freeze.
     std::chrono::milliseconds runTime;
 };
 

@@ -1,9 +1,11 @@
 // RegexService: one pattern run once over one subject, then questions about the matches.
 //
 // Pattern and subject are GBK Text; matching works on characters (the texts are decoded to
-// UTF-8 first), so a Chinese character is one character for `.`, `[^...]` and `{1,8}`. The
-// dialect is that of ECMAScript regular expressions (see pcre2_pattern.h). Every failure gives
-// an empty result: a pattern that does not compile, an index outside the list, an unset group.
+// UTF-8 first), so a Chinese character is one character for `.`, `[^...]` and `{1,8}`. Match
+// and group texts are cut from the subject as it was given. The dialect is that of ECMAScript
+// regular expressions (see ecmascript_syntax.h and pcre2_pattern.cpp). Every failure gives an
+// empty result: a pattern that does not compile, an index outside the list, an unset group.
+// One object serves one caller; reading operations are not meant to run on several threads.
 //
 // A runaway pattern never freezes the caller: each search step has a backtracking budget and
 // the whole run a time budget; a run that exhausts either ends with the matches found so far.

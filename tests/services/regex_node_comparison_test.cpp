@@ -137,6 +137,14 @@ const std::vector<ComparisonCase>& Cases() {
          "<td class=\"al\"><a href=\"/1\" target=\"_blank\" rel=\"nofollow\" itemid=\"123\">新闻一</a></td>"
          "<td class=\"al\"><a href=\"/2\" target=\"_blank\" rel=\"nofollow\" itemid=\"123456789\">x</a></td>"},
         {"target=\"_blank\">(.*?)</a>   ", "target=\"_blank\">标题</a>   <"},
+        // patterns that begin with plain characters, quantified or not
+        {"中+x|y", "中中x y"},
+        {"ab?c", "ac abc abbc"},
+        {"a{2}b", "ab aab aaab"},
+        {"x(a)|(b)", "xa b"},
+        {"新闻", "新闻，新闻"},
+        {"a.c\\d", "abc1 a中c2"},
+        {"<a>]}", "<a>]}"},
         // first match only
         {"(\\d)(\\d)?", "12 3", true, true, false},
         {"$", "a\nb", true, true, false},
