@@ -4,8 +4,13 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/uchar.h>
 #include <unicode/unorm2.h>
+#include <unicode/utf8.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace dq {
 namespace {
@@ -75,6 +80,116 @@ std::string Convert(std::string_view input, const char* from, const char* to) {
     }
     out.resize(static_cast<std::size_t>(dst - out.data()));
     return TextFromBytes(out);
+}
+
+// The GBK form of every BMP character, as Convert gives it, filled once per process. An entry
+// holds the one or two output bytes in memory order; a two-byte form always begins with a lead
+// byte (0x81 and above) and a one-byte form never does, so the first byte tells the length.
+// Zero marks a character whose form does not fit that shape; text holding one takes the
+// converter instead.
+class GbkFormTable {
+public:
+    static const GbkFormTable& Instance() {
+        static const GbkFormTable table;
+        return table;
+    }
+
+    std::uint16_t Form(UChar32 c) const { return forms_[static_cast<std::size_t>(c)]; }
+    static std::size_t Length(std::uint16_t form) {
+        return static_cast<unsigned char>(form & 0xFF) >= 0x81 ? 2 : 1;
+    }
+
+private:
+    // One conversion of every character from U+0080 on, each followed by a line feed: no
+    // GBK form contains the line feed byte, so the pieces between line feeds are the forms.
+    GbkFormTable() : forms_(0x10000, 0) {
+        std::string utf8;
+        utf8.reserve(0x10000 * 4);
+        for (UChar32 c = 0x80; c <= 0xFFFF; ++c) {
+            if (U_IS_SURROGATE(c)) continue;
+            char bytes[U8_MAX_LENGTH];
+            std::int32_t n = 0;
+            U8_APPEND_UNSAFE(bytes, n, c);
+            utf8.append(bytes, static_cast<std::size_t>(n));
+            utf8 += '\n';
+        }
+        const std::string gbk = Convert(utf8, kUtf8Name, kGbkName);
+        std::size_t from = 0;
+        for (UChar32 c = 0x80; c <= 0xFFFF && from < gbk.size(); ++c) {
+            if (U_IS_SURROGATE(c)) continue;
+            const std::size_t to = std::min(gbk.find('\n', from), gbk.size());
+            const std::string_view piece(gbk.data() + from, to - from);
+            from = to + 1;
+            const auto first = piece.empty() ? 0u : static_cast<unsigned char>(piece[0]);
+            const bool fits = (piece.size() == 1 && first != 0 && first < 0x81) ||
+                              (piece.size() == 2 && first >= 0x81);
+            if (!fits) continue;
+            std::uint16_t form = 0;
+            std::memcpy(&form, piece.data(), piece.size());
+            forms_[static_cast<std::size_t>(c)] = form;
+        }
+    }
+
+    std::vector<std::uint16_t> forms_;
+};
+
+// Whether none of the eight bytes at p has its high bit set.
+bool AsciiWord(const unsigned char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
+// UTF-8 to GBK. ASCII is the same in both and is copied; every other character is looked up
+// in the table. A run of non-ASCII bytes that holds anything the table does not cover
+// (malformed UTF-8, a character beyond the BMP) goes through the converter as a whole: no
+// malformed sequence reaches past an ASCII byte, so converting the run alone gives the bytes
+// the converter gives for it inside the whole text.
+std::string Utf8ToGbk(std::string_view input) {
+    input = UpToNul(input);
+    const GbkFormTable& table = GbkFormTable::Instance();
+    const auto* const src = reinterpret_cast<const unsigned char*>(input.data());
+    const auto n = static_cast<std::int32_t>(input.size());
+    // GBK never takes more bytes than UTF-8 for a character the table covers; one spare byte
+    // lets every form be written as two.
+    std::string out(input.size() + 1, '\0');
+    std::size_t used = 0;
+    std::int32_t i = 0;
+    while (i < n) {
+        while (i + 8 <= n && AsciiWord(src + i)) {
+            std::memcpy(out.data() + used, src + i, 8);
+            used += 8;
+            i += 8;
+        }
+        while (i < n && src[i] < 0x80) out[used++] = static_cast<char>(src[i++]);
+        const std::int32_t runStart = i;
+        const std::size_t runOut = used;
+        bool covered = true;
+        while (i < n && src[i] >= 0x80) {
+            UChar32 c;
+            U8_NEXT(src, i, n, c);
+            const std::uint16_t form = c >= 0 && c <= 0xFFFF ? table.Form(c) : 0;
+            if (form == 0) {
+                covered = false;
+                break;
+            }
+            std::memcpy(out.data() + used, &form, sizeof form);
+            used += GbkFormTable::Length(form);
+        }
+        if (covered) continue;
+        while (i < n && src[i] >= 0x80) ++i;
+        const std::string run =
+            Convert(input.substr(static_cast<std::size_t>(runStart),
+                                 static_cast<std::size_t>(i - runStart)),
+                    kUtf8Name, kGbkName);
+        used = runOut;
+        const std::size_t needed = used + run.size() + static_cast<std::size_t>(n - i) + 1;
+        if (needed > out.size()) out.resize(needed);
+        std::memcpy(out.data() + used, run.data(), run.size());
+        used += run.size();
+    }
+    out.resize(used);
+    return out;
 }
 
 // Decodes GBK into UTF-16 code units.
@@ -152,7 +267,7 @@ std::u16string ComposeMarks(const std::u16string& units) {
 
 Text TextFromBytes(std::string_view bytes) { return Text(UpToNul(bytes)); }
 
-Text Utf8ToAnsi(std::string_view utf8) { return Convert(utf8, kUtf8Name, kGbkName); }
+Text Utf8ToAnsi(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
 Text AnsiToUtf8(std::string_view ansi) { return Convert(ansi, kGbkName, kUtf8Name); }
 

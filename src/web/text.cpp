@@ -26,25 +26,6 @@ unsigned char FoldAscii(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
 }
 
-// Moves the character cursor cur (a character start) forward until it reaches or passes
-// target. Runs of ASCII are skipped eight bytes at a time.
-std::size_t AdvanceTo(std::string_view text, std::size_t cur, std::size_t target) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    const char* const data = text.data();
-    while (cur < target) {
-        if (target - cur >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, data + cur, sizeof word);
-            if ((word & kHighBits) == 0) {
-                cur += 8;
-                continue;
-            }
-        }
-        cur += CharLength(text, cur);
-    }
-    return cur;
-}
-
 // Whether needle matches text at byte index at. Ignoring case folds ASCII letters that begin
 // a character only; both bytes of a two-byte character must be equal.
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view needle, bool ignoreCase) {
@@ -65,40 +46,91 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view needle, b
     return true;
 }
 
-// Index of the first byte in [from, last] that may begin a match of a needle whose first
-// byte is first; kNone when there is none.
-std::size_t FindCandidate(std::string_view text, unsigned char first, bool foldFirst,
-                          std::size_t from, std::size_t last) {
-    if (!foldFirst) {
-        const void* hit = std::memchr(text.data() + from, first, last - from + 1);
-        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data())
-                   : kNone;
-    }
-    const unsigned char lower = FoldAscii(first);
-    for (std::size_t i = from; i <= last; ++i) {
-        if (FoldAscii(ByteAt(text, i)) == lower) return i;
-    }
-    return kNone;
+// Whether byte index at begins a character, given that cur (at or before at) does. The bytes
+// just before at that have their high bit set are counted back to the first one that has not
+// (which ends a character whether it is ASCII or a trail byte) or to cur: from there they pair
+// up into two-byte characters, so at begins one when their number is even.
+bool BeginsCharacter(std::string_view text, std::size_t cur, std::size_t at) {
+    std::size_t high = at;
+    while (high > cur && ByteAt(text, high - 1) >= 0x80) --high;
+    return (at - high) % 2 == 0;
 }
 
+// Finds the next place in [from, last] where the first byte of the needle stands (either case
+// of a letter when folding). The next place of each case is kept, so neither is searched for
+// more than once per stretch of text.
+class CandidateScanner {
+public:
+    CandidateScanner(std::string_view text, std::string_view needle, bool ignoreCase,
+                     std::size_t last)
+        : text_(text), needle_(needle), last_(last) {
+        const unsigned char first = ByteAt(needle, 0);
+        byteOne_ = first;
+        byteTwo_ = first;
+        if (ignoreCase && IsAsciiLetter(first)) {
+            byteOne_ = FoldAscii(first);
+            byteTwo_ = static_cast<unsigned char>(byteOne_ - ('a' - 'A'));
+        }
+        // Without folding every byte of the needle has to be there as it is.
+        wholeNeedle_ = !ignoreCase;
+    }
+
+    // The first place at or after from; kNone when there is none.
+    std::size_t Next(std::size_t from) {
+        if (from > last_) return kNone;
+        if (wholeNeedle_) {
+            const void* hit = ::memmem(text_.data() + from, last_ + needle_.size() - from,
+                                       needle_.data(), needle_.size());
+            return hit ? Offset(hit) : kNone;
+        }
+        if (nextOne_ == kUnknown || (nextOne_ != kNone && nextOne_ < from))
+            nextOne_ = Search(byteOne_, from);
+        if (byteTwo_ == byteOne_) return nextOne_;
+        if (nextTwo_ == kUnknown || (nextTwo_ != kNone && nextTwo_ < from))
+            nextTwo_ = Search(byteTwo_, from);
+        return std::min(nextOne_, nextTwo_);
+    }
+
+private:
+    static constexpr std::size_t kUnknown = kNone - 1;
+
+    std::size_t Offset(const void* hit) const {
+        return static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data());
+    }
+    std::size_t Search(unsigned char byte, std::size_t from) const {
+        const void* hit = std::memchr(text_.data() + from, byte, last_ - from + 1);
+        return hit ? Offset(hit) : kNone;
+    }
+
+    std::string_view text_;
+    std::string_view needle_;
+    std::size_t last_;
+    unsigned char byteOne_;
+    unsigned char byteTwo_;
+    bool wholeNeedle_;
+    std::size_t nextOne_ = kUnknown;
+    std::size_t nextTwo_ = kUnknown;
+};
+
 // Index (0-based) of the first character-aligned match of needle, stepping by characters
-// from byte index from; kNone when there is none.
+// from byte index from; kNone when there is none. Candidates come from a byte search; the
+// character cursor is only moved from one candidate to the next, and a candidate that is the
+// trailing byte of a character is passed over.
 std::size_t FindIndex(std::string_view text, std::string_view needle, std::size_t from,
                       bool ignoreCase) {
     if (needle.empty() || from >= text.size() || needle.size() > text.size() - from) {
         return kNone;
     }
-    const std::size_t last = text.size() - needle.size();
-    const unsigned char first = ByteAt(needle, 0);
-    const bool foldFirst = ignoreCase && IsAsciiLetter(first);
-    std::size_t cur = from;
-    while (cur <= last) {
-        const std::size_t candidate = FindCandidate(text, first, foldFirst, cur, last);
-        if (candidate == kNone) return kNone;
-        cur = AdvanceTo(text, cur, candidate);
-        if (cur != candidate) continue;  // the candidate is the trailing byte of a character
+    CandidateScanner scanner(text, needle, ignoreCase, text.size() - needle.size());
+    std::size_t cur = from;  // a character start at or before the next candidate
+    for (std::size_t candidate = scanner.Next(cur); candidate != kNone;
+         candidate = scanner.Next(cur)) {
+        if (!BeginsCharacter(text, cur, candidate)) {
+            cur = candidate + 1;  // the candidate ends a character, so the next byte begins one
+            continue;
+        }
         if (MatchesAt(text, candidate, needle, ignoreCase)) return candidate;
-        cur += CharLength(text, candidate);
+        cur = candidate + CharLength(text, candidate);
     }
     return kNone;
 }

@@ -34,6 +34,21 @@ TEST(Utf8ToAnsi, ConvertsToGbkWithAQuestionMarkForWhatGbkLacks) {
     }
 }
 
+TEST(Utf8ToAnsi, MalformedBytesAndCharactersBeyondTheBmpAmongAsciiAndChinese) {
+    const ConversionCase cases[] = {
+        {"abcdefgh天ijklmnop", "abcdefgh\xCC\xECijklmnop"},
+        {"天\xE5\xA4气", "\xCC\xEC?\xC6\xF8"},  // a cut-off 天 between 天 and 气
+        {"天😀气x", "\xCC\xEC?\xC6\xF8x"},
+        {"0123456789\x80\x80z", "0123456789??z"},
+        {"\xE5\xA4" "abcdefgh天", "?abcdefgh\xCC\xEC"},
+        {"气\xED\xA0\x80" "a", "\xC6\xF8???a"},  // an encoded surrogate
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.input));
+        EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
+    }
+}
+
 TEST(AnsiToUtf8, ConvertsGbkToUtf8) {
     const ConversionCase cases[] = {
         {"", ""},

@@ -58,6 +58,12 @@ TEST(TextFind, StepsByWholeCharactersFromTheStartPosition) {
         {"\x81\x41", "a", 1, true, 0},
         {"x\x81\x41" "A", "a", 1, true, 4},
         {"[Set-Cookie]", "SET-COOKIE", 1, true, 2},
+        // A character whose trailing byte is ASCII ends before the bytes that follow it.
+        {"\x81\x41\xB1\xB1", kBei, 1, false, 3},
+        // Both cases of a first letter are looked for, each also as a trailing byte.
+        {"\x81" "axxxxxxxxAB", "ab", 1, true, 11},
+        {"\x81" "axxxxxxxxA\x81" "Ab", "ab", 1, true, 0},
+        {"bbbbbbbbbbbbbbbbbbbbbbbA\x81" "aB" "ab", "AB", 1, true, 28},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "text=" << testing::PrintToString(c.text)
