@@ -137,20 +137,30 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
             produced += ascii;
             continue;
         }
-        std::size_t length;
-        if (IsLead(byte) && i + 1 < gbk.size() && IsTrail(static_cast<unsigned char>(gbk[i + 1]))) {
-            const PairForm& form = table.Pair(byte, static_cast<unsigned char>(gbk[i + 1]));
-            std::memcpy(block + used, &form, sizeof form);
-            length = form.length;
-            i += 2;
-        } else {
-            const SingleForm& form = table.Single(byte);
-            std::memcpy(block + used, &form, sizeof form);
-            length = form.length;
-            i += 1;
+        // A run of non-ASCII units, up to the next checkpoint or the block's end.
+        const std::size_t stop = std::min(nextCheckpoint - produced, kBlock - used) + used;
+        const std::size_t runFrom = used;
+        while (used < stop && i < gbk.size()) {
+            const auto lead = static_cast<unsigned char>(gbk[i]);
+            if (lead < 0x80) break;
+            std::size_t length;
+            // A pair entry is empty for a byte that is no trail byte, so one load decides.
+            const PairForm* pair = IsLead(lead) && i + 1 < gbk.size()
+                                       ? &table.Pair(lead, static_cast<unsigned char>(gbk[i + 1]))
+                                       : nullptr;
+            if (pair && pair->length != 0) {
+                std::memcpy(block + used, pair, sizeof *pair);
+                length = pair->length;
+                i += 2;
+            } else {
+                const SingleForm& form = table.Single(lead);
+                std::memcpy(block + used, &form, sizeof form);
+                length = form.length;
+                i += 1;
+            }
+            used += length;
         }
-        used += length;
-        produced += length;
+        produced += used - runFrom;
         if (used >= kBlock) flush();
     }
     flush();
