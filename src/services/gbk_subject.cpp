@@ -210,11 +210,4 @@ std::size_t GbkSubject::ToGbkOffset(std::size_t utf8Offset, bool roundUp) const 
     return g;
 }
 
-std::string DecodeGbk(std::string_view gbk) {
-    const Text text = TextFromBytes(gbk);
-    std::string utf8;
-    Decode(text, utf8, text.size() + 1, [](std::size_t, std::size_t) {});
-    return utf8;
-}
-
 }  // namespace dq::services

@@ -46,7 +46,4 @@ private:
     mutable std::size_t lastCheckpoint_ = 0;  // where the last lookup found its checkpoint
 };
 
-// UTF-8 of GBK Text, byte for byte as AnsiToUtf8 gives it.
-std::string DecodeGbk(std::string_view gbk);
-
 }  // namespace dq::services

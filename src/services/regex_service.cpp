@@ -1,6 +1,7 @@
 #include "services/regex_service.h"
 
 #include "services/pcre2_pattern.h"
+#include "web/encoding.h"
 #include "web/text_utils.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ bool RegexService::Create(const Text& pattern, const Text& subject, bool caseSen
     subject_ = services::GbkSubject(subject);
 
     const auto compiled = services::Pcre2Pattern::Compile(
-        services::DecodeGbk(pattern_),
+        AnsiToUtf8(pattern_),
         services::PatternOptions{.ignoreCase = !caseSensitive, .multiLine = multiLine});
     if (!compiled) return false;
 

@@ -10,17 +10,9 @@ constexpr std::string_view kCookieSeparator = "; ";
 constexpr std::string_view kHttps = "https://";
 constexpr std::string_view kHttp = "http://";
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-bool EndsWith(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
-}
-
 // Removes the separator that follows the last item of a joined list.
 void DropFinal(Text& joined, std::string_view separator) {
-    if (EndsWith(joined, separator)) joined.resize(joined.size() - separator.size());
+    if (joined.ends_with(separator)) joined.resize(joined.size() - separator.size());
 }
 
 // Upper-cases the ASCII letter at 0-based index i, if there is one.
@@ -38,21 +30,21 @@ struct Scheme {
 };
 
 Scheme SchemeOf(std::string_view lowerUrl) {
-    if (StartsWith(lowerUrl, kHttps)) return {kHttps, false};
+    if (lowerUrl.starts_with(kHttps)) return {kHttps, false};
     return {kHttp, text::Find(lowerUrl, kHttp) == 0};
 }
 
 // The URL lower-cased and ending with "/", as the host is read from it.
 Text HostReadingForm(std::string_view url) {
     Text lower = text::Lower(url);
-    if (!EndsWith(lower, "/")) lower += '/';
+    if (!lower.ends_with("/")) lower += '/';
     return lower;
 }
 
 // The cookie text trimmed, with a space after a final ";" so that splitting at "; " drops it.
 Text PrepareCookies(std::string_view cookies) {
     Text prepared = text::Trim(cookies);
-    if (EndsWith(prepared, ";")) prepared += ' ';
+    if (prepared.ends_with(";")) prepared += ' ';
     return prepared;
 }
 
@@ -118,7 +110,7 @@ Text NormalizeHeaderNames(std::string_view headers) {
 
 Text HeaderValue(std::string_view headers, std::string_view name) {
     for (const Text& line : text::Split(headers, kLineBreak)) {
-        if (StartsWith(line, name)) return TextAfterLast(line, Text(name) + ": ");
+        if (line.starts_with(name)) return TextAfterLast(line, Text(name) + ": ");
     }
     return {};
 }
@@ -155,7 +147,7 @@ Text UrlHost(std::string_view url, bool keepPort) {
 int UrlPort(std::string_view url) {
     const Text host = UrlHost(url, true);
     if (text::Find(host, ":") != 0) return text::ToInt(TextAfterLast(host, ":"));
-    return StartsWith(text::Lower(url), "https") ? 443 : 80;
+    return text::Lower(url).starts_with("https") ? 443 : 80;
 }
 
 Text UrlPath(std::string_view url) {

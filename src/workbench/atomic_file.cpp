@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 namespace dq {
 
@@ -39,13 +38,6 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
         return reason;
     }
     return {};
-}
-
-std::string RunDirectory() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return std::filesystem::current_path().string();
-    return exe.parent_path().string();
 }
 
 }  // namespace dq

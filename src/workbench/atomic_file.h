@@ -11,7 +11,4 @@ namespace dq {
 // left as it was.
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// The directory of the running program file, without a trailing slash.
-std::string RunDirectory();
-
 }  // namespace dq

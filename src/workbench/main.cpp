@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "workbench/atomic_file.h"
+#include "workbench/run_directory.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench_state.h"
 
