@@ -20,6 +20,16 @@ public:
 
     // A modal box with the caption "信息：", the text, one OK button and the icon named.
     void show(const Text& text, MessageIcon icon = MessageIcon::None) override;
+    // A modal box with the caption, text, icon and buttons given; returns the button clicked
+    // (a QMessageBox::StandardButton). In test mode: the next answer if one was given, else
+    // the box's default button (the first of buttons when none is named).
+    int showBox(const Text& text, const QString& caption, MessageIcon icon,
+                QMessageBox::StandardButtons buttons,
+                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    // The file-open dialog with a name filter ("图片 (*.jpg)"); the chosen path, or "" when
+    // cancelled. In test mode: the next file name, once; else "" (as if cancelled), so a
+    // forgotten hook fails an assertion instead of hanging.
+    QString openFileName(const QString& caption, const QString& filter);
     // The modal SuccessWindow.
     void showSuccess() override;
     // The modal TipWindow.
@@ -35,6 +45,7 @@ public:
         QString text;                                      // the message of a box
         QMessageBox::Icon icon = QMessageBox::NoIcon;      // the icon of a box
         QString window;                                    // objectName of a window
+        int buttons = 0;                                   // the buttons of a box
     };
 
     // While a TestMode object lives, nothing is shown: every box and window is recorded, a
@@ -53,6 +64,7 @@ public:
     static void clearShown();
     static void setNextAnswer(int answer);
     static void setWindowHandler(std::function<int(QDialog&)> handler);
+    static void setNextFileName(const QString& path);
 
 private:
     QWidget* parent_;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "web/text.h"
 
@@ -32,6 +33,19 @@ public:
     virtual void setVisible(std::string_view control, bool visible) = 0;
     // Top and height in pixels, relative to the control's parent.
     virtual void setTopAndHeight(std::string_view control, int top, int height) = 0;
+
+    // Report-style list views: rows of cells, rows and columns 0-based. A cell outside the
+    // list reads as empty Text and is not written; a row outside the list is not removed.
+    virtual int rowCount(std::string_view list) const = 0;
+    virtual Text cell(std::string_view list, int row, int column) const = 0;
+    virtual void setCell(std::string_view list, int row, int column, const Text& value) = 0;
+    // Appends a row holding cells (missing cells empty) and returns its index.
+    virtual int addRow(std::string_view list, const std::vector<Text>& cells) = 0;
+    virtual void removeRow(std::string_view list, int row) = 0;
+    virtual void clearRows(std::string_view list) = 0;
+    // The selected row, -1 for none; selecting a row outside the list selects none.
+    virtual int selectedRow(std::string_view list) const = 0;
+    virtual void setSelectedRow(std::string_view list, int row) = 0;
 };
 
 }  // namespace dq

@@ -1,5 +1,7 @@
 #include "workbench/qt_form.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +11,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 #include "workbench/qt_text.h"
 
@@ -141,6 +144,70 @@ void QtForm::setTopAndHeight(std::string_view control, int top, int height) {
     if (w == nullptr) return;
     const QRect place = w->geometry();
     w->setGeometry(place.x(), top, place.width(), height);
+}
+
+// List views are QTreeWidgets with top-level items only; a cell is an item's column text.
+QTreeWidget* QtForm::list(std::string_view control) const {
+    return qobject_cast<QTreeWidget*>(widget(control));
+}
+
+QTreeWidgetItem* QtForm::item(std::string_view control, int row) const {
+    QTreeWidget* view = list(control);
+    if (view == nullptr || row < 0 || row >= view->topLevelItemCount()) return nullptr;
+    return view->topLevelItem(row);
+}
+
+int QtForm::rowCount(std::string_view control) const {
+    QTreeWidget* view = list(control);
+    return view == nullptr ? 0 : view->topLevelItemCount();
+}
+
+Text QtForm::cell(std::string_view control, int row, int column) const {
+    QTreeWidgetItem* row_item = item(control, row);
+    if (row_item == nullptr || column < 0 || column >= row_item->treeWidget()->columnCount()) return {};
+    return TextFromQString(row_item->text(column));
+}
+
+void QtForm::setCell(std::string_view control, int row, int column, const Text& value) {
+    QTreeWidgetItem* row_item = item(control, row);
+    if (row_item == nullptr || column < 0 || column >= row_item->treeWidget()->columnCount()) return;
+    row_item->setText(column, ToQString(value));
+}
+
+int QtForm::addRow(std::string_view control, const std::vector<Text>& cells) {
+    QTreeWidget* view = list(control);
+    if (view == nullptr) return -1;
+    auto* row_item = new QTreeWidgetItem(view);
+    const int columns = std::min(static_cast<int>(cells.size()), view->columnCount());
+    for (int column = 0; column < columns; ++column) {
+        row_item->setText(column, ToQString(cells[static_cast<std::size_t>(column)]));
+    }
+    return view->topLevelItemCount() - 1;
+}
+
+void QtForm::removeRow(std::string_view control, int row) {
+    if (item(control, row) != nullptr) delete list(control)->takeTopLevelItem(row);
+}
+
+void QtForm::clearRows(std::string_view control) {
+    if (QTreeWidget* view = list(control)) view->clear();
+}
+
+int QtForm::selectedRow(std::string_view control) const {
+    QTreeWidget* view = list(control);
+    if (view == nullptr) return -1;
+    const QList<QTreeWidgetItem*> selected = view->selectedItems();
+    return selected.isEmpty() ? -1 : view->indexOfTopLevelItem(selected.first());
+}
+
+void QtForm::setSelectedRow(std::string_view control, int row) {
+    QTreeWidget* view = list(control);
+    if (view == nullptr) return;
+    view->clearSelection();
+    if (QTreeWidgetItem* row_item = item(control, row)) {
+        view->setCurrentItem(row_item);
+        row_item->setSelected(true);
+    }
 }
 
 }  // namespace dq

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QTreeWidget;
+class QTreeWidgetItem;
+
 #include "workbench/form.h"
 
 namespace dq {
@@ -25,10 +28,22 @@ public:
     void setVisible(std::string_view control, bool visible) override;
     void setTopAndHeight(std::string_view control, int top, int height) override;
 
+    int rowCount(std::string_view list) const override;
+    Text cell(std::string_view list, int row, int column) const override;
+    void setCell(std::string_view list, int row, int column, const Text& value) override;
+    int addRow(std::string_view list, const std::vector<Text>& cells) override;
+    void removeRow(std::string_view list, int row) override;
+    void clearRows(std::string_view list) override;
+    int selectedRow(std::string_view list) const override;
+    void setSelectedRow(std::string_view list, int row) override;
+
     // The widget named control, or nullptr (with a warning) when the window has none.
     QWidget* widget(std::string_view control) const;
 
 private:
+    QTreeWidget* list(std::string_view control) const;
+    QTreeWidgetItem* item(std::string_view control, int row) const;
+
     QWidget& window_;
 };
 

@@ -6,6 +6,7 @@ dq_add_library(dq_workbench
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/qt_text.cpp
             ${CMAKE_CURRENT_LIST_DIR}/qt_form.cpp
             ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/busy_state.cpp
             ${CMAKE_CURRENT_LIST_DIR}/success_window.cpp
             ${CMAKE_CURRENT_LIST_DIR}/success_window.ui
             ${CMAKE_CURRENT_LIST_DIR}/tip_window.cpp

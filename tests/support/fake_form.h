@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "workbench/form.h"
 
@@ -40,13 +41,58 @@ public:
         geometry[std::string(control)] = Geometry{top, height};
     }
 
+    int rowCount(std::string_view list) const override {
+        return static_cast<int>(rowsOf(list).size());
+    }
+    Text cell(std::string_view list, int row, int column) const override {
+        const auto& rows = rowsOf(list);
+        if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0) return {};
+        const auto& cells = rows[static_cast<std::size_t>(row)];
+        return column < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(column)] : Text{};
+    }
+    void setCell(std::string_view list, int row, int column, const Text& value) override {
+        auto& rows = lists[std::string(list)];
+        if (row < 0 || row >= static_cast<int>(rows.size()) || column < 0) return;
+        auto& cells = rows[static_cast<std::size_t>(row)];
+        if (column >= static_cast<int>(cells.size())) cells.resize(static_cast<std::size_t>(column) + 1);
+        cells[static_cast<std::size_t>(column)] = value;
+    }
+    int addRow(std::string_view list, const std::vector<Text>& cells) override {
+        auto& rows = lists[std::string(list)];
+        rows.push_back(cells);
+        return static_cast<int>(rows.size()) - 1;
+    }
+    void removeRow(std::string_view list, int row) override {
+        auto& rows = lists[std::string(list)];
+        if (row < 0 || row >= static_cast<int>(rows.size())) return;
+        rows.erase(rows.begin() + row);
+        int& selected = selection[std::string(list)];
+        if (selected == row) selected = -1;
+        else if (selected > row) --selected;
+    }
+    void clearRows(std::string_view list) override {
+        lists[std::string(list)].clear();
+        selection[std::string(list)] = -1;
+    }
+    int selectedRow(std::string_view list) const override { return lookup(selection, list, -1); }
+    void setSelectedRow(std::string_view list, int row) override {
+        selection[std::string(list)] = row >= 0 && row < rowCount(list) ? row : -1;
+    }
+
     std::map<std::string, Text, std::less<>> texts;
     std::map<std::string, bool, std::less<>> checks;
     std::map<std::string, int, std::less<>> indexes;
     std::map<std::string, bool, std::less<>> visibility;
     std::map<std::string, Geometry, std::less<>> geometry;
+    std::map<std::string, std::vector<std::vector<Text>>, std::less<>> lists;
+    std::map<std::string, int, std::less<>> selection;
 
 private:
+    const std::vector<std::vector<Text>>& rowsOf(std::string_view list) const {
+        static const std::vector<std::vector<Text>> none;
+        const auto it = lists.find(list);
+        return it == lists.end() ? none : it->second;
+    }
     template <typename Map, typename Value>
     static Value lookup(const Map& map, std::string_view key, Value fallback) {
         const auto it = map.find(key);

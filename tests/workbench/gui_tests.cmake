@@ -15,3 +15,8 @@ dq_add_test(test_main_window
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_handlers.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_form.cpp
     LIBS dq_workbench Qt6::Test)
+
+dq_add_test(test_workbench_widgets
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_qt_form_lists.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/test_busy_state.cpp
+    LIBS dq_workbench dq_test_fakes Qt6::Test)
