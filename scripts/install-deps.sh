@@ -7,7 +7,7 @@ PACKAGES=(
     # build tools
     cmake ninja-build g++ pkg-config ccache
     # libraries
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-webengine-dev
     libcurl4-openssl-dev libpcre2-dev libicu-dev nlohmann-json3-dev
     libsqlite3-dev libjpeg62-turbo-dev libssl-dev
     # tests and benchmarks
