@@ -1,6 +1,8 @@
-// Time and size bounds of a page fetch, so that a dead or endless server cannot hang the
-// window: connecting is given up after a while, a transfer that stalls without data is given
-// up, and a body is cut at a maximum size. Tests shorten them.
+// Time and size bounds of every transfer of the libcurl layer (web/curl_transfer.h), so that a
+// dead or endless server cannot hang the window: connecting is given up after a while, a
+// transfer that stalls without data is given up, and a body is cut at a maximum size. A
+// TransferRequest starts from the limits in force and a caller may tighten its own copy.
+// Tests shorten them.
 #pragma once
 
 #include <chrono>

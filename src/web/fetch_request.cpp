@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "web/curl_transfer.h"
 #include "web/text_utils.h"
 
 namespace dq::web {
@@ -60,14 +61,6 @@ Text AddressFor(const Text& url, bool https) {
 }
 
 }  // namespace
-
-bool HasHeaderLine(const Text& headers, std::string_view name) {
-    for (const Text& line : text::Split(headers, kCrLf)) {
-        if (text::Equal(text::Left(line, static_cast<std::int64_t>(name.size())), name, true))
-            return true;
-    }
-    return false;
-}
 
 FetchRequest BuildFetchRequest(const Text& url, const FetchOptions& options) {
     FetchRequest request;

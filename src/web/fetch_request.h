@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "web/fetch.h"
 
@@ -21,8 +20,5 @@ struct FetchRequest {
 };
 
 FetchRequest BuildFetchRequest(const Text& url, const FetchOptions& options);
-
-// Whether a line of the block begins with name (for example "Accept:"), ignoring case.
-bool HasHeaderLine(const Text& headers, std::string_view name);
 
 }  // namespace dq::web

@@ -1,6 +1,8 @@
 #include "support/tls_identity.h"
 
+#include <openssl/bio.h>
 #include <openssl/evp.h>
+#include <openssl/pem.h>
 #include <openssl/x509.h>
 
 #include <stdexcept>
@@ -56,6 +58,18 @@ SSL_CTX* NewSelfSignedServerContext() {
         Require(false, "installing the identity failed");
     }
     return context;
+}
+
+std::string TestCertificatePem() {
+    BIO* memory = BIO_new(BIO_s_mem());
+    Require(memory != nullptr, "BIO_new failed");
+    const bool written = PEM_write_bio_X509(memory, SharedIdentity().certificate) == 1;
+    char* data = nullptr;
+    const long length = BIO_get_mem_data(memory, &data);
+    std::string pem = written && length > 0 ? std::string(data, static_cast<std::size_t>(length)) : "";
+    BIO_free(memory);
+    Require(!pem.empty(), "writing the certificate failed");
+    return pem;
 }
 
 }  // namespace dq::testing

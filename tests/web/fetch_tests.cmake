@@ -1,5 +1,6 @@
-# The page fetch against the loopback server.
+# The libcurl transfer layer and the page fetch against the loopback server.
 dq_add_test(fetch_tests
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_fetch_request.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_curl_transfer.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/test_fetch_request.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_fetch_response.cpp
     LIBS dq_web dq_test_server)
