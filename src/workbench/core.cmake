@@ -2,4 +2,5 @@
 # and message interfaces, the program-wide values, and whole-file writes.
 dq_add_library(dq_workbench_core
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp ${CMAKE_CURRENT_LIST_DIR}/run_directory.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/plain_form.cpp
     PUBLIC_LIBS dq_text)
