@@ -3,4 +3,5 @@
 dq_add_library(dq_workbench_core
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp ${CMAKE_CURRENT_LIST_DIR}/run_directory.cpp
             ${CMAKE_CURRENT_LIST_DIR}/plain_form.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/date_time_text.cpp
     PUBLIC_LIBS dq_text)
