@@ -65,7 +65,7 @@ TEST_F(SourceDatabaseTest, MissingFileIsCreatedWithAnEmptyTable) {
 TEST_F(SourceDatabaseTest, RecordsComeBackByteForByteAfterReopening) {
     const std::vector<SourceRow> written = {
         {"1", "it's", "http://a.example/?q='x'", "'); DROP TABLE YHB;--", Gbk("2026年1月5日")},
-        {"2", "long", "http://b.example/", std::string(1 << 20, 'x') + "\"#引号'", "d"},
+        {"2", "long", "http://b.example/", std::string(1 << 20, 'x') + Gbk("\"#引号'"), "d"},
         {"3", Gbk("科技新闻"), Gbk("http://c.example/新闻/"), Gbk("<a>([^<]{2,})</a>"),
          Gbk("2026年12月31日")},
     };
