@@ -67,7 +67,7 @@ struct Bench {
         form.setChecked("单选框_天气开", true);
         form.setChecked("单选框_晨报默认头部", true);
         form.setText("城镇", dq::Utf8ToAnsi("石家庄"));
-        form.setCurrentIndex(dq::kNewsTabs, 0);
+        form.setCurrentIndex(dq::controls::kNewsTabs, 0);
         form.setChecked("单选框_综合", true);
         form.setChecked("选择框_开启网址", true);
         form.setText("编辑框_新闻", dq::Utf8ToAnsi("点击新闻预览"));

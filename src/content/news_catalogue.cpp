@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "web/encoding.h"
+#include "workbench/control_names.h"
+
 namespace dq {
 namespace {
 
@@ -18,55 +21,51 @@ constexpr std::string_view kXinghuaHost = "www.xinghua.gov.cn";        // city g
 constexpr std::string_view kDeyangHost = "www.dyxw.com";               // Deyang local news
 constexpr std::string_view kShijiazhuangHost = "www.sjzdaily.com.cn";  // Shijiazhuang news
 
-// "#引号", written in stored patterns wherever a double quote is meant.
-#define DQ_Q "#\xD2\xFD\xBA\xC5"
-
+// The patterns as stored, in UTF-8: "#引号" stands wherever a double quote is meant.
 constexpr std::array<std::string_view, 16> kPatterns = {
     // 1: portal home page
-    "<p class=" DQ_Q "listp" DQ_Q "><a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q
+    "<p class=#引号listp#引号><a href=#引号(.*?)#引号 target=#引号_blank#引号"
     ">(.*?)</a></p>",
     // 2
-    "<a href=" DQ_Q "(.*?)" DQ_Q " class=" DQ_Q "title" DQ_Q " target=" DQ_Q "_blank" DQ_Q
-    " mon=" DQ_Q "col=18&pn=\\d" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 class=#引号title#引号 target=#引号_blank#引号"
+    " mon=#引号col=18&pn=\\d#引号>(.*?)</a></li>",
     // 3
-    "<a href=" DQ_Q "(.*?)" DQ_Q " mon=" DQ_Q "col=3&amp;a=2&pn=\\d\\d" DQ_Q " target=" DQ_Q
-    "_blank" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 mon=#引号col=3&amp;a=2&pn=\\d\\d#引号 target=#引号"
+    "_blank#引号>(.*?)</a></li>",
     // 4
-    "<a href=" DQ_Q "(.*?)" DQ_Q " mon=" DQ_Q "col=1&amp;a=2&pn=\\d" DQ_Q " target=" DQ_Q
-    "_blank" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 mon=#引号col=1&amp;a=2&pn=\\d#引号 target=#引号"
+    "_blank#引号>(.*?)</a></li>",
     // 5
-    "<a href=" DQ_Q "(.*?)" DQ_Q " mon=" DQ_Q "col=focusnews&pn=\\d" DQ_Q " target=" DQ_Q
-    "_blank" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 mon=#引号col=focusnews&pn=\\d#引号 target=#引号"
+    "_blank#引号>(.*?)</a></li>",
     // 6
-    "<a href=" DQ_Q "(.*?)" DQ_Q " mon=" DQ_Q "col=3&amp;a=2&amp;z=techfocus&pn=\\d" DQ_Q
-    " target=" DQ_Q "_blank" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 mon=#引号col=3&amp;a=2&amp;z=techfocus&pn=\\d#引号"
+    " target=#引号_blank#引号>(.*?)</a></li>",
     // 7
-    "<a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q " mon=" DQ_Q
-    "col=1&amp;a=2&pn=\\d" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 target=#引号_blank#引号 mon=#引号"
+    "col=1&amp;a=2&pn=\\d#引号>(.*?)</a></li>",
     // 8: unquoted target
-    "<a href=" DQ_Q "(.*?)" DQ_Q " target=_blank class=" DQ_Q "u" DQ_Q ">(.*?)</a></p>",
+    "<a href=#引号(.*?)#引号 target=_blank class=#引号u#引号>(.*?)</a></p>",
     // 9: two blanks before mon
-    "<a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q "  mon=" DQ_Q
-    "a=1&amp;p=1&amp;z=autobuy&pn=\\d" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 target=#引号_blank#引号  mon=#引号"
+    "a=1&amp;p=1&amp;z=autobuy&pn=\\d#引号>(.*?)</a></li>",
     // 10
-    "<h2><a href=" DQ_Q "(.*?)" DQ_Q ">(.*?)</a></h2>",
+    "<h2><a href=#引号(.*?)#引号>(.*?)</a></h2>",
     // 11: the braces are literal text of the page
-    "<a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q " mon=" DQ_Q
-    "a=1&amp;p=1&amp;z={Array.m_sub_name}&pn=\\d" DQ_Q ">(.*?)</a></li>",
+    "<a href=#引号(.*?)#引号 target=#引号_blank#引号 mon=#引号"
+    "a=1&amp;p=1&amp;z={Array.m_sub_name}&pn=\\d#引号>(.*?)</a></li>",
     // 12
-    "<li><a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q ">(.*?)</a></li>",
+    "<li><a href=#引号(.*?)#引号 target=#引号_blank#引号>(.*?)</a></li>",
     // 13
-    "<h3><a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q ">(.*?)</a></h3>",
+    "<h3><a href=#引号(.*?)#引号 target=#引号_blank#引号>(.*?)</a></h3>",
     // 14: one group, the item text; ends in three blanks
-    "target=" DQ_Q "_blank" DQ_Q ">(.*?)</a>   ",
+    "target=#引号_blank#引号>(.*?)</a>   ",
     // 15: heading text first, address second
-    "<h1>(.*?)</h1>[\\s|\\S]*?<a href=" DQ_Q "(.*?)" DQ_Q "><h1>",
+    "<h1>(.*?)</h1>[\\s|\\S]*?<a href=#引号(.*?)#引号><h1>",
     // 16: hot-list table cells
-    "<td class=" DQ_Q "al" DQ_Q "><a href=" DQ_Q "(.*?)" DQ_Q " target=" DQ_Q "_blank" DQ_Q
-    " rel=" DQ_Q "nofollow" DQ_Q " itemid=" DQ_Q "\\d{1,8}" DQ_Q ">(.*?)</a></td>",
+    "<td class=#引号al#引号><a href=#引号(.*?)#引号 target=#引号_blank#引号"
+    " rel=#引号nofollow#引号 itemid=#引号\\d{1,8}#引号>(.*?)</a></td>",
 };
-
-#undef DQ_Q
 
 constexpr NewsGroups kLinkThenTitle{1, 2};
 // Pattern 14 captures only the item text; pattern 15 the heading before the address.
@@ -75,48 +74,51 @@ constexpr NewsGroups kTitleThenLink{2, 1};
 
 constexpr std::array<NewsSource, 39> kCatalogue = {{
     // Page 0, channel news.
-    {0, "单选框_综合", "https", kPortalHost, "", 1, true, kLinkThenTitle},
-    {0, "单选框_国内", "http", kChannelHost, "/guonei", 2, true, kLinkThenTitle},
-    {0, "单选框_财经", "https", kChannelHost, "/finance", 3, true, kLinkThenTitle},
-    {0, "单选框_军事", "http", kChannelHost, "/mil", 4, true, kLinkThenTitle},
-    {0, "单选框_娱乐", "http", kChannelHost, "/ent", 4, true, kLinkThenTitle},
-    {0, "单选框_女人", "http", kChannelHost, "/lady", 4, true, kLinkThenTitle},
-    {0, "单选框_体育", "http", kChannelHost, "/sports", 5, true, kLinkThenTitle},
-    {0, "单选框_科技", "http", kChannelHost, "/tech", 6, true, kLinkThenTitle},
-    {0, "单选框_国际", "http", kChannelHost, "/guoji", 4, true, kLinkThenTitle},
-    {0, "单选框_房产", "http", kChannelHost, "/house", 7, true, kLinkThenTitle},
-    {0, "单选框_医药", "http", kPharmaHost, "/news/hyyw/news/index0.html", 8, false,
+    {0, controls::kNewsGeneral, "https", kPortalHost, "", 1, true, kLinkThenTitle},
+    {0, controls::kNewsDomestic, "http", kChannelHost, "/guonei", 2, true, kLinkThenTitle},
+    {0, controls::kNewsFinance, "https", kChannelHost, "/finance", 3, true, kLinkThenTitle},
+    {0, controls::kNewsMilitary, "http", kChannelHost, "/mil", 4, true, kLinkThenTitle},
+    {0, controls::kNewsEntertainment, "http", kChannelHost, "/ent", 4, true, kLinkThenTitle},
+    {0, controls::kNewsWomen, "http", kChannelHost, "/lady", 4, true, kLinkThenTitle},
+    {0, controls::kNewsSports, "http", kChannelHost, "/sports", 5, true, kLinkThenTitle},
+    {0, controls::kNewsTech, "http", kChannelHost, "/tech", 6, true, kLinkThenTitle},
+    {0, controls::kNewsInternational, "http", kChannelHost, "/guoji", 4, true, kLinkThenTitle},
+    {0, controls::kNewsProperty, "http", kChannelHost, "/house", 7, true, kLinkThenTitle},
+    {0, controls::kNewsPharma, "http", kPharmaHost, "/news/hyyw/news/index0.html", 8, false,
      kLinkThenTitle},
-    {0, "单选框_汽车", "http", kChannelHost, "/auto", 9, true, kLinkThenTitle},
-    {0, "单选框_安全", "http", kSafetyHost, "/news/index.html", 10, true, kLinkThenTitle},
-    {0, "单选框_游戏", "http", kChannelHost, "/game", 11, true, kLinkThenTitle},
-    {0, "单选框_能源", "http", kEnergyHost, "/energy/index.htm", 12, true, kLinkThenTitle},
-    {0, "单选框_食品", "http", kFoodTravelHost, "/food/index.htm", 12, true, kLinkThenTitle},
-    {0, "单选框_教育", "http", kEducationHost, "/", 13, true, kLinkThenTitle},
-    {0, "单选框_旅游", "http", kFoodTravelHost, "/travel/", 12, true, kLinkThenTitle},
+    {0, controls::kNewsAuto, "http", kChannelHost, "/auto", 9, true, kLinkThenTitle},
+    {0, controls::kNewsSafety, "http", kSafetyHost, "/news/index.html", 10, true, kLinkThenTitle},
+    {0, controls::kNewsGames, "http", kChannelHost, "/game", 11, true, kLinkThenTitle},
+    {0, controls::kNewsEnergy, "http", kEnergyHost, "/energy/index.htm", 12, true, kLinkThenTitle},
+    {0, controls::kNewsFood, "http", kFoodTravelHost, "/food/index.htm", 12, true, kLinkThenTitle},
+    {0, controls::kNewsEducation, "http", kEducationHost, "/", 13, true, kLinkThenTitle},
+    {0, controls::kNewsTravel, "http", kFoodTravelHost, "/travel/", 12, true, kLinkThenTitle},
     // Page 1, site hot lists.
-    {1, "单选框_知乎", "https", kHotListHost, "/n/mproPpoq6O", 16, true, kLinkThenTitle},
-    {1, "单选框_微博", "https", kHotListHost, "/n/KqndgxeLl9", 16, true, kLinkThenTitle},
-    {1, "单选框_微信", "https", kHotListHost, "/n/WnBe01o371", 16, true, kLinkThenTitle},
-    {1, "单选框_澎湃", "https", kHotListHost, "/n/wWmoO5Rd4E", 16, true, kLinkThenTitle},
-    {1, "单选框_哔哩", "https", kHotListHost, "/n/74KvxwokxM", 16, true, kLinkThenTitle},
-    {1, "单选框_网易", "https", kHotListHost, "/n/ENeYa4DeY4", 16, true, kLinkThenTitle},
-    {1, "单选框_36氪", "https", kHotListHost, "/n/Q1Vd5Ko85R", 16, true, kLinkThenTitle},
-    {1, "单选框_虎嗅", "https", kHotListHost, "/n/5VaobgvAj1", 16, true, kLinkThenTitle},
-    {1, "单选框_抖音", "https", kHotListHost, "/n/DpQvNABoNE", 16, true, kLinkThenTitle},
-    {1, "单选框_天涯", "https", kHotListHost, "/n/Jb0vmmlvB1", 16, true, kLinkThenTitle},
-    {1, "单选框_今日头条", "https", kHotListHost, "/n/20MdKa2ow1", 16, true, kLinkThenTitle},
-    {1, "单选框_豆瓣电影", "https", kHotListHost, "/n/mDOvnyBoEB", 16, true, kLinkThenTitle},
-    {1, "单选框_小红书", "https", kHotListHost, "/n/L4MdA5ldxD", 16, true, kLinkThenTitle},
-    {1, "单选框_汽车之家", "https", kHotListHost, "/n/YqoXQGXvOD", 16, true, kLinkThenTitle},
-    {1, "单选框_虎扑社区", "https", kHotListHost, "/n/G47o8weMmN", 16, true, kLinkThenTitle},
-    {1, "单选框_CSDN论坛", "https", kHotListHost, "/n/K7GdajgeQy", 16, true, kLinkThenTitle},
-    {1, "单选框_IT之家", "https", kHotListHost, "/n/74Kvx59dkx", 16, true, kLinkThenTitle},
-    {1, "单选框_吾爱破解", "https", kHotListHost, "/n/NKGoRAzel6", 16, true, kLinkThenTitle},
+    {1, controls::kHotZhihu, "https", kHotListHost, "/n/mproPpoq6O", 16, true, kLinkThenTitle},
+    {1, controls::kHotWeibo, "https", kHotListHost, "/n/KqndgxeLl9", 16, true, kLinkThenTitle},
+    {1, controls::kHotWeixin, "https", kHotListHost, "/n/WnBe01o371", 16, true, kLinkThenTitle},
+    {1, controls::kHotThePaper, "https", kHotListHost, "/n/wWmoO5Rd4E", 16, true, kLinkThenTitle},
+    {1, controls::kHotBilibili, "https", kHotListHost, "/n/74KvxwokxM", 16, true, kLinkThenTitle},
+    {1, controls::kHotNetease, "https", kHotListHost, "/n/ENeYa4DeY4", 16, true, kLinkThenTitle},
+    {1, controls::kHot36Kr, "https", kHotListHost, "/n/Q1Vd5Ko85R", 16, true, kLinkThenTitle},
+    {1, controls::kHotHuxiu, "https", kHotListHost, "/n/5VaobgvAj1", 16, true, kLinkThenTitle},
+    {1, controls::kHotDouyin, "https", kHotListHost, "/n/DpQvNABoNE", 16, true, kLinkThenTitle},
+    {1, controls::kHotTianya, "https", kHotListHost, "/n/Jb0vmmlvB1", 16, true, kLinkThenTitle},
+    {1, controls::kHotToutiao, "https", kHotListHost, "/n/20MdKa2ow1", 16, true, kLinkThenTitle},
+    {1, controls::kHotDoubanMovies, "https", kHotListHost, "/n/mDOvnyBoEB", 16, true,
+     kLinkThenTitle},
+    {1, controls::kHotXiaohongshu, "https", kHotListHost, "/n/L4MdA5ldxD", 16, true,
+     kLinkThenTitle},
+    {1, controls::kHotAutohome, "https", kHotListHost, "/n/YqoXQGXvOD", 16, true, kLinkThenTitle},
+    {1, controls::kHotHupu, "https", kHotListHost, "/n/G47o8weMmN", 16, true, kLinkThenTitle},
+    {1, controls::kHotCsdn, "https", kHotListHost, "/n/K7GdajgeQy", 16, true, kLinkThenTitle},
+    {1, controls::kHotItHome, "https", kHotListHost, "/n/74Kvx59dkx", 16, true, kLinkThenTitle},
+    {1, controls::kHot52Pojie, "https", kHotListHost, "/n/NKGoRAzel6", 16, true, kLinkThenTitle},
     // Page 2, local news.
-    {2, "单选框_兴华", "http", kXinghuaHost, "/col/col48705/index.html", 14, true, kTitleOnly},
-    {2, "单选框_德阳", "https", kDeyangHost, "/wssb", 15, true, kTitleThenLink},
-    {2, "单选框_石家庄", "http", kShijiazhuangHost, "/", 12, true, kLinkThenTitle},
+    {2, controls::kLocalXinghua, "http", kXinghuaHost, "/col/col48705/index.html", 14, true,
+     kTitleOnly},
+    {2, controls::kLocalDeyang, "https", kDeyangHost, "/wssb", 15, true, kTitleThenLink},
+    {2, controls::kLocalShijiazhuang, "http", kShijiazhuangHost, "/", 12, true, kLinkThenTitle},
 }};
 
 }  // namespace
@@ -125,7 +127,7 @@ std::span<const NewsSource> NewsCatalogue() { return kCatalogue; }
 
 Text NewsPattern(int number) {
     if (number < 1 || number > static_cast<int>(kPatterns.size())) return {};
-    return Text(kPatterns[static_cast<std::size_t>(number - 1)]);
+    return Utf8ToAnsi(kPatterns[static_cast<std::size_t>(number - 1)]);
 }
 
 Text NewsPageAddress(const NewsSource& source) {
@@ -139,10 +141,10 @@ Text NewsPageAddress(const NewsSource& source) {
 Text DeyangLinkBase() { return "https://" + Text(kDeyangHost); }
 
 std::optional<NewsRequest> ChosenNewsSource(const Form& form, const WorkbenchState& state) {
-    const int page = form.currentIndex(kNewsTabs);
+    const int page = form.currentIndex(controls::kNewsTabs);
     if (page == kCustomSourcePage) {
-        return NewsRequest{state.sourceUrl, state.sourcePattern, form.checked("单选框_utf8"),
-                           kLinkThenTitle};
+        return NewsRequest{state.sourceUrl, state.sourcePattern,
+                           form.checked(controls::kSourceIsUtf8), kLinkThenTitle};
     }
     for (const NewsSource& source : kCatalogue) {
         if (source.tabPage == page && form.checked(source.control)) {

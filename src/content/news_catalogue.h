@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "web/text.h"
+#include "workbench/control_names.h"
 #include "workbench/form.h"
 #include "workbench/workbench_state.h"
 
@@ -39,7 +40,6 @@ struct NewsRequest {
 };
 
 // The tab control of the news sources and its custom-source page.
-inline constexpr std::string_view kNewsTabs = "高级选择夹_新闻";
 inline constexpr int kCustomSourcePage = 3;
 
 // The 39 built-in entries; within a page in the order their radio buttons are tested.

@@ -4,23 +4,16 @@
 
 #include "services/regex_service.h"
 #include "shortlink/short_link.h"
+#include "web/gbk_literal.h"
 #include "web/text_utils.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
 
-constexpr std::string_view kNewsBox = "编辑框_新闻";
 constexpr std::string_view kCrLf = "\r\n";
 
-// 正则创建失败，请检查正则表达式语句是否有误！
-constexpr std::string_view kPatternFailed =
-    "\xD5\xFD\xD4\xF2\xB4\xB4\xBD\xA8\xCA\xA7\xB0\xDC\xA3\xAC\xC7\xEB\xBC\xEC\xB2\xE9\xD5\xFD"
-    "\xD4\xF2\xB1\xED\xB4\xEF\xCA\xBD\xD3\xEF\xBE\xE4\xCA\xC7\xB7\xF1\xD3\xD0\xCE\xF3\xA3\xA1";
-// 匹配失败，请检检查正则语句是否有误，数量：0
-constexpr std::string_view kNothingMatched =
-    "\xC6\xA5\xC5\xE4\xCA\xA7\xB0\xDC\xA3\xAC\xC7\xEB\xBC\xEC\xBC\xEC\xB2\xE9\xD5\xFD\xD4\xF2"
-    "\xD3\xEF\xBE\xE4\xCA\xC7\xB7\xF1\xD3\xD0\xCE\xF3\xA3\xAC\xCA\xFD\xC1\xBF\xA3\xBA"
-    "0";
+using namespace dq::literals;
 
 }  // namespace
 
@@ -45,9 +38,9 @@ Text TidyLink(const Text& link) {
 }
 
 Text NewsLinkBase(const Form& form) {
-    const int page = form.currentIndex(kNewsTabs);
-    if (page == 2 && form.checked("单选框_德阳")) return DeyangLinkBase();
-    if (page == kCustomSourcePage) return form.text("编辑框_拼接网址");
+    const int page = form.currentIndex(controls::kNewsTabs);
+    if (page == 2 && form.checked(controls::kLocalDeyang)) return DeyangLinkBase();
+    if (page == kCustomSourcePage) return form.text(controls::kLinkBase);
     return {};
 }
 
@@ -55,15 +48,16 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
                  const Text& page, NewsGroups groups) {
     RegexService regex;
     if (!regex.Create(pattern, page, false, true, true, true)) {
-        messages.show(Text(kPatternFailed), MessageIcon::Error);
+        messages.show("正则创建失败，请检查正则表达式语句是否有误！"_gbk, MessageIcon::Error);
         return;
     }
     if (regex.MatchCount() == 0) {
-        messages.show(Text(kNothingMatched), MessageIcon::Error);
+        // The doubled 检 is the text as users know it.
+        messages.show("匹配失败，请检检查正则语句是否有误，数量：0"_gbk, MessageIcon::Error);
         return;
     }
-    const bool linksOn = form.checked("选择框_开启网址");
-    const bool shortLinksOn = form.checked("选择框_开启短链");
+    const bool linksOn = form.checked(controls::kLinksOn);
+    const bool shortLinksOn = form.checked(controls::kShortLinksOn);
     const Text base = linksOn ? NewsLinkBase(form) : Text{};
     // Every one of the N lines is written, also those beyond the last match: they read empty
     // groups and so carry only their number (and the bare base as link).
@@ -77,7 +71,7 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
             item += link;
             item += kCrLf;
         }
-        form.appendText(kNewsBox, item);
+        form.appendText(controls::kNewsBox, item);
     }
 }
 

@@ -1,12 +1,14 @@
 #include "content/quotes.h"
 
 #include <QFile>
-
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <random>
 #include <string_view>
+
+#include "web/gbk_literal.h"
+#include "workbench/control_names.h"
 
 // The libraries are linked in from a static library, so their resource file is registered
 // explicitly: nothing else would pull it into the program.
@@ -15,22 +17,10 @@ static void RegisterQuoteResources() { Q_INIT_RESOURCE(quotes); }
 namespace dq {
 namespace {
 
-constexpr std::string_view kQuoteBox = "编辑框_寄语";
-constexpr std::string_view kNewsBox = "编辑框_新闻";
+using namespace dq::literals;
 
-// 大哥！还没选择让我生成哪一款的寄语呢？励志还是?
-constexpr char kNoLibraryChosen[] =
-    "\xB4\xF3\xB8\xE7\xA3\xA1\xBB\xB9\xC3\xBB\xD1\xA1\xD4\xF1\xC8\xC3\xCE\xD2\xC9\xFA\xB3\xC9"
-    "\xC4\xC4\xD2\xBB\xBF\xEE\xB5\xC4\xBC\xC4\xD3\xEF\xC4\xD8\xA3\xBF\xC0\xF8\xD6\xBE\xBB\xB9"
-    "\xCA\xC7?";
-constexpr char kDefaultHeader[] = "\xC3\xBF\xC8\xD5\xBC\xC4\xD3\xEF";  // 每日寄语
-// 寄语头部内容呢？老铁
-constexpr char kHeaderMissing[] =
-    "\xBC\xC4\xD3\xEF\xCD\xB7\xB2\xBF\xC4\xDA\xC8\xDD\xC4\xD8\xA3\xBF\xC0\xCF\xCC\xFA";
-// Fourteen heavy horizontal lines (━).
-constexpr char kSeparator[] =
-    "\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5\xA9\xA5"
-    "\xA9\xA5\xA9\xA5\xA9\xA5";
+// Fourteen heavy horizontal lines.
+const Text& Separator() { return "━━━━━━━━━━━━━━"_gbk; }
 constexpr char kNewLine[] = "\r\n";
 
 Text LoadResource(const char* path) {
@@ -43,9 +33,9 @@ Text LoadResource(const char* path) {
 
 // The library chosen by the radio buttons, tested in their fixed order; 0 when none is checked.
 int ChosenLibrary(const Form& form) {
-    if (form.checked("励志_单选")) return 1;
-    if (form.checked("道德经_单选")) return 2;
-    if (form.checked("名言库_单选")) return 1;
+    if (form.checked(controls::kMotivationalQuotes)) return 1;
+    if (form.checked(controls::kDaodejingQuotes)) return 2;
+    if (form.checked(controls::kSayingsQuotes)) return 1;
     return 0;
 }
 
@@ -79,7 +69,7 @@ const Text& QuoteLibrary(int number) {
 void DrawQuote(Form& form, Messages& messages) {
     const int library = ChosenLibrary(form);
     if (library == 0) {
-        messages.show(kNoLibraryChosen);
+        messages.show("大哥！还没选择让我生成哪一款的寄语呢？励志还是?"_gbk);
         return;
     }
     const Text& quotes = QuoteLibrary(library);
@@ -87,16 +77,16 @@ void DrawQuote(Form& form, Messages& messages) {
     std::mt19937 generator = FreshlySeededGenerator();
     const std::size_t piece = std::uniform_int_distribution<std::size_t>(1, count)(generator);
     const std::vector<Text> pieces = text::Split(quotes, kNewLine);
-    form.setText(kQuoteBox, piece <= pieces.size() ? pieces[piece - 1] : Text());
+    form.setText(controls::kQuoteBox, piece <= pieces.size() ? pieces[piece - 1] : Text());
 }
 
 Text QuoteHeaderText(const Form& form, WorkbenchState& state, Messages& messages) {
-    if (form.checked("单选框_寄语默认头部")) {
-        state.quoteHeader = kDefaultHeader;
-    } else if (const Text custom = form.text("编辑框_寄语头部"); !custom.empty()) {
+    if (form.checked(controls::kQuoteDefaultHeader)) {
+        state.quoteHeader = "每日寄语"_gbk;
+    } else if (const Text custom = form.text(controls::kQuoteHeaderBox); !custom.empty()) {
         state.quoteHeader = custom;
     } else {
-        messages.show(kHeaderMissing);
+        messages.show("寄语头部内容呢？老铁"_gbk);
     }
     return state.quoteHeader;
 }
@@ -105,7 +95,8 @@ void QuotePreview(Form& form, WorkbenchState& state, Messages& messages,
                   const std::function<void()>& newsPreview) {
     if (newsPreview) newsPreview();
     const Text header = QuoteHeaderText(form, state, messages);
-    form.appendText(kNewsBox, Text(kSeparator) + kNewLine + header + kNewLine + form.text(kQuoteBox));
+    form.appendText(controls::kNewsBox,
+                    Separator() + kNewLine + header + kNewLine + form.text(controls::kQuoteBox));
 }
 
 }  // namespace dq

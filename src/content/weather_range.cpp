@@ -8,11 +8,11 @@
 namespace dq {
 namespace {
 
-using weather_texts::kDegrees;
+using namespace dq::literals;
+using weather_texts::Degrees;
 using weather_texts::kLineEnd;
 
 constexpr std::string_view kConditionStart = "<span><b>";
-constexpr std::string_view kRangeLabel = "\xD7\xEE\xB5\xCD\xD7\xEE\xB8\xDF\xA3\xBA";  // 最低最高：
 
 }  // namespace
 
@@ -21,13 +21,13 @@ Text WeatherRangeLine(const Form& form, const WorkbenchState& state) {
     const Text freshPage = FetchWeatherPage(form);
     // "<span><b>晴</b>-5 ~ 6℃</span>": after the condition's closing tag up to the degree sign.
     const Text span = TextBetween(freshPage, kConditionStart, "</span>");
-    const Text range = TextBetween(span, "b>", kDegrees);
+    const Text range = TextBetween(span, "b>", Degrees());
 
     Text line = condition;
     line += kLineEnd;
-    line += kRangeLabel;
+    line += "最低最高："_gbk;
     line += range;
-    line += kDegrees;
+    line += Degrees();
     line += kLineEnd;
     return line;
 }

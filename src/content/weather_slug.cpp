@@ -1,7 +1,7 @@
 // The city's name on the weather site: the first pinyin readings of its hanzi.
 #include "content/pinyin_table.h"
 #include "content/weather.h"
-#include "content/weather_controls.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 
@@ -17,6 +17,6 @@ Text CitySlug(std::string_view city) {
     return slug;
 }
 
-Text CitySlug(const Form& form) { return CitySlug(form.text(weather_controls::kCity)); }
+Text CitySlug(const Form& form) { return CitySlug(form.text(controls::kCity)); }
 
 }  // namespace dq

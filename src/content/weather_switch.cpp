@@ -1,7 +1,7 @@
 // The weather switch: with the weather off the news box moves up over the weather box, which
 // keeps only the header and its separator.
 #include "content/weather.h"
-#include "content/weather_controls.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -14,14 +14,13 @@ constexpr int kNewsHeightWeatherOn = 325;
 }  // namespace
 
 void WeatherOffStep(Form& form, const WorkbenchState& state, Messages& messages) {
-    form.setText(weather_controls::kWeatherBox,
-                 WeatherHeader(form, state, messages) + WeatherSeparator());
-    form.setTopAndHeight(weather_controls::kNewsBox, kNewsTopWeatherOff, kNewsHeightWeatherOff);
+    form.setText(controls::kWeatherBox, WeatherHeader(form, state, messages) + WeatherSeparator());
+    form.setTopAndHeight(controls::kNewsBox, kNewsTopWeatherOff, kNewsHeightWeatherOff);
 }
 
 void WeatherOnStep(Form& form) {
-    form.setVisible(weather_controls::kWeatherBox, true);
-    form.setTopAndHeight(weather_controls::kNewsBox, kNewsTopWeatherOn, kNewsHeightWeatherOn);
+    form.setVisible(controls::kWeatherBox, true);
+    form.setTopAndHeight(controls::kNewsBox, kNewsTopWeatherOn, kNewsHeightWeatherOn);
 }
 
 }  // namespace dq

@@ -3,9 +3,12 @@
 
 #include <string_view>
 
+#include "web/gbk_literal.h"
+
 namespace dq::weather_texts {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
-inline constexpr std::string_view kDegrees = "\xA1\xE6";  // ℃
+using namespace dq::literals;
+inline const Text& Degrees() { return "℃"_gbk; }
 
 }  // namespace dq::weather_texts

@@ -21,7 +21,7 @@ bool RegexService::Create(const Text& pattern, const Text& subject, bool caseSen
                           bool multiLine, bool global, bool replacePlaceholder) {
     spans_.clear();
     slots_ = 0;
-    pattern_ = replacePlaceholder ? text::ReplaceAll(pattern, kQuotePlaceholder, kDoubleQuote)
+    pattern_ = replacePlaceholder ? text::ReplaceAll(pattern, QuotePlaceholder(), kDoubleQuote)
                                   : TextFromBytes(pattern);
     subject_ = services::GbkSubject(subject);
 

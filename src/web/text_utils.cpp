@@ -52,8 +52,8 @@ Text PrepareCookies(std::string_view cookies) {
 
 Text TextBetween(std::string_view text, std::string_view left, std::string_view right,
                  std::int64_t start, bool ignoreCase) {
-    const Text leftMarker = text::ReplaceAll(left, kQuotePlaceholder, "\"");
-    const Text rightMarker = text::ReplaceAll(right, kQuotePlaceholder, "\"");
+    const Text leftMarker = text::ReplaceAll(left, QuotePlaceholder(), "\"");
+    const Text rightMarker = text::ReplaceAll(right, QuotePlaceholder(), "\"");
     const std::size_t leftAt = text::Find(text, leftMarker, start, ignoreCase);
     if (leftAt == 0) return {};
     const std::size_t inner = leftAt + leftMarker.size();

@@ -2,12 +2,16 @@
 // All are pure functions of their arguments and follow the Text conventions of web/text.h.
 #pragma once
 
+#include "web/gbk_literal.h"
 #include "web/text.h"
 
 namespace dq {
 
 // The five-byte placeholder that stored patterns and markers write for a double quote.
-inline constexpr std::string_view kQuotePlaceholder = "#\xD2\xFD\xBA\xC5";  // "#引号"
+inline const Text& QuotePlaceholder() {
+    using namespace dq::literals;
+    return "#引号"_gbk;
+}
 
 // The Text between the first left marker at or after start and the next right marker after
 // it; empty when either is missing. "#引号" in either marker stands for a double quote.

@@ -6,37 +6,27 @@
 #include "content/quotes.h"
 #include "content/weather.h"
 #include "web/encoding.h"
+#include "web/gbk_literal.h"
 #include "workbench/atomic_file.h"
+#include "workbench/control_names.h"
 
 namespace dq {
-namespace {
 
-constexpr std::string_view kWeatherBox = "编辑框_天气";
-constexpr std::string_view kNewsBox = "编辑框_新闻";
+using namespace dq::literals;
 
-// 新闻内容为空
-constexpr std::string_view kNewsEmpty = "\xD0\xC2\xCE\xC5\xC4\xDA\xC8\xDD\xCE\xAA\xBF\xD5";
-// 还没选城市呢，老铁！
-constexpr std::string_view kNoCity =
-    "\xBB\xB9\xC3\xBB\xD1\xA1\xB3\xC7\xCA\xD0\xC4\xD8\xA3\xAC\xC0\xCF\xCC\xFA\xA3\xA1";
-// 无法写入文件
-constexpr std::string_view kCannotWrite = "\xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xCE\xC4\xBC\xFE";
-// ：
-constexpr std::string_view kFullWidthColon = "\xA3\xBA";
-
-}  // namespace
-
-Text BriefingText(const Form& form) { return form.text(kWeatherBox) + form.text(kNewsBox); }
+Text BriefingText(const Form& form) {
+    return form.text(controls::kWeatherBox) + form.text(controls::kNewsBox);
+}
 
 void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
                       const std::string& directory) {
     // Both checks look at the boxes as they are, before anything is rebuilt.
-    if (form.text(kNewsBox).empty()) {
-        messages.show(Text(kNewsEmpty));
+    if (form.text(controls::kNewsBox).empty()) {
+        messages.show("新闻内容为空"_gbk);
         return;
     }
-    if (form.text("城镇").empty()) {
-        messages.show(Text(kNoCity));
+    if (form.text(controls::kCity).empty()) {
+        messages.show("还没选城市呢，老铁！"_gbk);
         return;
     }
     WeatherPreview(form, state, messages);
@@ -47,17 +37,21 @@ void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
     const std::string reason = WriteFileAtomically(path, BriefingText(form));
     if (!reason.empty()) {
         // A briefing that never reached the file must not be announced as written.
-        messages.show(Text(kCannotWrite) + " " + Utf8ToAnsi(path) + Text(kFullWidthColon) +
-                          Utf8ToAnsi(reason),
+        messages.show("无法写入文件 "_gbk + Utf8ToAnsi(path) + "："_gbk + Utf8ToAnsi(reason),
                       MessageIcon::Error);
         return;
     }
     messages.showSuccess();
 }
 
+void CopyBriefing(const Form& form, Clipboard& clipboard, Messages& messages) {
+    clipboard.setText(BriefingText(form));
+    messages.showSuccess();
+}
+
 void ClearPreviews(Form& form) {
-    form.setText(kWeatherBox, Text{});
-    form.setText(kNewsBox, Text{});
+    form.setText(controls::kWeatherBox, Text{});
+    form.setText(controls::kNewsBox, Text{});
 }
 
 }  // namespace dq

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "web/text.h"
+#include "workbench/clipboard.h"
 #include "workbench/form.h"
 #include "workbench/messages.h"
 #include "workbench/workbench_state.h"
@@ -19,6 +20,10 @@ Text BriefingText(const Form& form);
 // and the reason when it could not be written).
 void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
                       const std::string& directory);
+
+// 按钮5 clicked: puts the briefing text, as the boxes hold it, on the clipboard and shows the
+// success window. Nothing is rebuilt.
+void CopyBriefing(const Form& form, Clipboard& clipboard, Messages& messages);
 
 // 按钮1 clicked: empties 编辑框_天气 and 编辑框_新闻.
 void ClearPreviews(Form& form);

@@ -6,19 +6,87 @@
 
 namespace dq::controls {
 
+// Main window: the window itself (its text is the caption).
+inline constexpr std::string_view kMainWindow = "MainWindow";
+
 // Main window: briefing texts.
 inline constexpr std::string_view kCity = "城镇";
 inline constexpr std::string_view kWeatherBox = "编辑框_天气";
 inline constexpr std::string_view kNewsBox = "编辑框_新闻";
 inline constexpr std::string_view kQuoteBox = "编辑框_寄语";
 inline constexpr std::string_view kDefaultHeader = "单选框_晨报默认头部";
+inline constexpr std::string_view kCustomHeaderChoice = "单选框_晨报自定义头部";
 inline constexpr std::string_view kCustomHeader = "自定义头部";
 inline constexpr std::string_view kWeatherOn = "单选框_天气开";
 inline constexpr std::string_view kWeatherOff = "单选框_天气关";
 inline constexpr std::string_view kNewsTabs = "高级选择夹_新闻";
 inline constexpr std::string_view kNewsCount = "组合框_新闻条数";
+inline constexpr std::string_view kSkinChoice = "皮肤_组合框";
+
+// Main window: links under the headlines.
+inline constexpr std::string_view kLinksOn = "选择框_开启网址";
+inline constexpr std::string_view kShortLinksOn = "选择框_开启短链";
+
+// Main window: the quote.
+inline constexpr std::string_view kQuoteDefaultHeader = "单选框_寄语默认头部";
+inline constexpr std::string_view kQuoteCustomHeader = "单选框_寄语自定义头部";
+inline constexpr std::string_view kQuoteHeaderBox = "编辑框_寄语头部";
+inline constexpr std::string_view kMotivationalQuotes = "励志_单选";
+inline constexpr std::string_view kDaodejingQuotes = "道德经_单选";
+inline constexpr std::string_view kSayingsQuotes = "名言库_单选";
+
+// Main window: the custom-source page of the news tabs.
+inline constexpr std::string_view kCurrentSourceLabel = "透明标签_当前信息源";
+inline constexpr std::string_view kLinkBase = "编辑框_拼接网址";
+inline constexpr std::string_view kSourceIsUtf8 = "单选框_utf8";
 
 // Main window: short links.
 inline constexpr std::string_view kInterfaceList = "超级列表框_接口列表";
+
+// News tab page 0, channel news: one radio button per source.
+inline constexpr std::string_view kNewsGeneral = "单选框_综合";
+inline constexpr std::string_view kNewsDomestic = "单选框_国内";
+inline constexpr std::string_view kNewsFinance = "单选框_财经";
+inline constexpr std::string_view kNewsMilitary = "单选框_军事";
+inline constexpr std::string_view kNewsEntertainment = "单选框_娱乐";
+inline constexpr std::string_view kNewsWomen = "单选框_女人";
+inline constexpr std::string_view kNewsSports = "单选框_体育";
+inline constexpr std::string_view kNewsTech = "单选框_科技";
+inline constexpr std::string_view kNewsInternational = "单选框_国际";
+inline constexpr std::string_view kNewsProperty = "单选框_房产";
+inline constexpr std::string_view kNewsPharma = "单选框_医药";
+inline constexpr std::string_view kNewsAuto = "单选框_汽车";
+inline constexpr std::string_view kNewsSafety = "单选框_安全";
+inline constexpr std::string_view kNewsGames = "单选框_游戏";
+inline constexpr std::string_view kNewsEnergy = "单选框_能源";
+inline constexpr std::string_view kNewsFood = "单选框_食品";
+inline constexpr std::string_view kNewsEducation = "单选框_教育";
+inline constexpr std::string_view kNewsTravel = "单选框_旅游";
+
+// News tab page 1, site hot lists.
+inline constexpr std::string_view kHotZhihu = "单选框_知乎";
+inline constexpr std::string_view kHotWeibo = "单选框_微博";
+inline constexpr std::string_view kHotWeixin = "单选框_微信";
+inline constexpr std::string_view kHotThePaper = "单选框_澎湃";
+inline constexpr std::string_view kHotBilibili = "单选框_哔哩";
+inline constexpr std::string_view kHotNetease = "单选框_网易";
+inline constexpr std::string_view kHot36Kr = "单选框_36氪";
+inline constexpr std::string_view kHotHuxiu = "单选框_虎嗅";
+inline constexpr std::string_view kHotDouyin = "单选框_抖音";
+inline constexpr std::string_view kHotTianya = "单选框_天涯";
+inline constexpr std::string_view kHotToutiao = "单选框_今日头条";
+inline constexpr std::string_view kHotDoubanMovies = "单选框_豆瓣电影";
+inline constexpr std::string_view kHotXiaohongshu = "单选框_小红书";
+inline constexpr std::string_view kHotAutohome = "单选框_汽车之家";
+inline constexpr std::string_view kHotHupu = "单选框_虎扑社区";
+inline constexpr std::string_view kHotCsdn = "单选框_CSDN论坛";
+inline constexpr std::string_view kHotItHome = "单选框_IT之家";
+inline constexpr std::string_view kHot52Pojie = "单选框_吾爱破解";
+
+// News tab page 2, local news.
+inline constexpr std::string_view kLocalXinghua = "单选框_兴华";
+inline constexpr std::string_view kLocalDeyang = "单选框_德阳";
+inline constexpr std::string_view kLocalChengdu = "单选框_成都";
+inline constexpr std::string_view kLocalShijiazhuang = "单选框_石家庄";
 
 }  // namespace dq::controls

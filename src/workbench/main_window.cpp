@@ -10,16 +10,20 @@
 #include "content/weather.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
+#include "workbench/control_names.h"
+#include "workbench/message_texts.h"
 #include "workbench/qt_text.h"
 #include "workbench/window_pictures.h"
 
 namespace dq {
 namespace {
 
-// "Pemmik提示:还没选择城市呢？老铁！"
-constexpr char kNoCityMessage[] =
-    "Pemmik\xCC\xE1\xCA\xBE:\xBB\xB9\xC3\xBB\xD1\xA1\xD4\xF1\xB3\xC7\xCA\xD0\xC4\xD8\xA3\xBF\xC0\xCF"
-    "\xCC\xFA\xA3\xA1";
+class SystemClipboard : public Clipboard {
+  public:
+    void setText(const Text& text) override {
+        QGuiApplication::clipboard()->setText(ToQString(text));
+    }
+};
 
 // Widths of the interface list's columns: number and name are shown, the five columns that
 // carry the service's details are kept but not shown.
@@ -116,18 +120,22 @@ void MainWindow::quotePreview() {
     QuotePreview(form_, state_, dialogs_, [this] { newsPreview(); });
 }
 
-void MainWindow::showBriefingHeaderBox(bool visible) { form_.setVisible("自定义头部", visible); }
+void MainWindow::showBriefingHeaderBox(bool visible) {
+    form_.setVisible(controls::kCustomHeader, visible);
+}
 
-void MainWindow::showQuoteHeaderBox(bool visible) { form_.setVisible("编辑框_寄语头部", visible); }
+void MainWindow::showQuoteHeaderBox(bool visible) {
+    form_.setVisible(controls::kQuoteHeaderBox, visible);
+}
 
 // Short links on implies links on: unchecking the links unchecks the short links, and any
 // click on the short links leaves the links checked.
 void MainWindow::linksClicked() {
-    if (!form_.checked("选择框_开启网址")) form_.setChecked("选择框_开启短链", false);
+    if (!form_.checked(controls::kLinksOn)) form_.setChecked(controls::kShortLinksOn, false);
 }
 
 void MainWindow::shortLinksClicked() {
-    if (!form_.checked("选择框_开启网址")) form_.setChecked("选择框_开启网址", true);
+    if (!form_.checked(controls::kLinksOn)) form_.setChecked(controls::kLinksOn, true);
 }
 
 void MainWindow::openTipWindow() { dialogs_.showTip(); }
@@ -137,15 +145,15 @@ void MainWindow::savePresets() { presets_.saveAll(form_, dialogs_); }
 void MainWindow::generateBriefing() { GenerateBriefing(form_, state_, dialogs_, runDirectory_); }
 
 void MainWindow::copyBriefing() {
-    QGuiApplication::clipboard()->setText(ToQString(BriefingText(form_)));
-    dialogs_.showSuccess();
+    SystemClipboard clipboard;
+    CopyBriefing(form_, clipboard, dialogs_);
 }
 
 void MainWindow::clearPreviews() { ClearPreviews(form_); }
 
 void MainWindow::changeBackground() {
-    if (form_.text("城镇").empty()) {
-        dialogs_.show(kNoCityMessage);
+    if (form_.text(controls::kCity).empty()) {
+        dialogs_.show(messages::NoCity());
         return;
     }
     openPictureWindow();

@@ -12,11 +12,15 @@
 #include <utility>
 
 #include "web/encoding.h"
+#include "web/gbk_literal.h"
 #include "workbench/atomic_file.h"
+#include "workbench/control_names.h"
 #include "workbench/ini_document.h"
 #include "workbench/preset_keys.h"
 
 namespace dq {
+
+using namespace dq::literals;
 namespace {
 
 constexpr char kFileName[] = "配置文件.ini";  // UTF-8 on this file system
@@ -24,15 +28,17 @@ constexpr std::size_t kMaxValueBytes = 10239;
 
 // The numbered news radio buttons of the page "  频道新闻  " (number 1 first).
 constexpr std::array<std::string_view, 18> kChannelRadios = {
-    "单选框_综合", "单选框_国内", "单选框_国际", "单选框_军事", "单选框_财经", "单选框_体育",
-    "单选框_科技", "单选框_游戏", "单选框_女人", "单选框_房产", "单选框_娱乐", "单选框_医药",
-    "单选框_汽车", "单选框_安全", "单选框_能源", "单选框_食品", "单选框_教育", "单选框_旅游"};
+    controls::kNewsGeneral,  controls::kNewsDomestic,      controls::kNewsInternational,
+    controls::kNewsMilitary, controls::kNewsFinance,       controls::kNewsSports,
+    controls::kNewsTech,     controls::kNewsGames,         controls::kNewsWomen,
+    controls::kNewsProperty, controls::kNewsEntertainment, controls::kNewsPharma,
+    controls::kNewsAuto,     controls::kNewsSafety,        controls::kNewsEnergy,
+    controls::kNewsFood,     controls::kNewsEducation,     controls::kNewsTravel};
 // The numbered radio buttons of the page "  本地新闻  ".
-constexpr std::array<std::string_view, 3> kLocalRadios = {"单选框_德阳", "单选框_成都",
-                                                          "单选框_兴华"};
+constexpr std::array<std::string_view, 3> kLocalRadios = {
+    controls::kLocalDeyang, controls::kLocalChengdu, controls::kLocalXinghua};
 constexpr int kChannelPage = 0;
 constexpr int kLocalPage = 2;
-constexpr std::string_view kNewsTabs = "高级选择夹_新闻";
 
 // The numbered radio buttons of a page; none for the pages whose choice is not saved.
 std::span<const std::string_view> NumberedRadios(int page) {
@@ -43,7 +49,7 @@ std::span<const std::string_view> NumberedRadios(int page) {
 
 // The number of the first checked numbered radio button of the current news page.
 std::optional<int> CheckedNewsNumber(const Form& form) {
-    const auto radios = NumberedRadios(form.currentIndex(kNewsTabs));
+    const auto radios = NumberedRadios(form.currentIndex(controls::kNewsTabs));
     for (std::size_t i = 0; i < radios.size(); ++i) {
         if (form.checked(radios[i])) return static_cast<int>(i) + 1;
     }
@@ -105,10 +111,10 @@ std::string UpdateFile(const std::string& path, Change&& change) {
 }
 
 void SetValue(IniDocument& document, const Text& key, std::string_view value) {
-    document.set(preset::kSection, key, SingleLine(value));
+    document.set(preset::Section(), key, SingleLine(value));
 }
 
-Text FlagText(bool on) { return on ? preset::kTrue : preset::kFalse; }
+Text FlagText(bool on) { return on ? preset::FlagTrue() : preset::FlagFalse(); }
 
 }  // namespace
 
@@ -117,13 +123,13 @@ PresetStore::PresetStore(std::string directory) : path_(std::move(directory) + "
 Text PresetStore::read(const Text& key) const {
     Bytes content;
     if (!ReadWholeFile(path_, content).empty()) return {};
-    const auto value = IniDocument(content).value(preset::kSection, key);
+    const auto value = IniDocument(content).value(preset::Section(), key);
     return value ? LimitBytes(TextFromBytes(*value), kMaxValueBytes) : Text();
 }
 
 std::int32_t PresetStore::readInt(const Text& key) const { return text::ToInt(read(key)); }
 
-bool PresetStore::readFlag(const Text& key) const { return read(key) == preset::kTrue; }
+bool PresetStore::readFlag(const Text& key) const { return read(key) == preset::FlagTrue(); }
 
 std::string PresetStore::write(const Text& key, const Text& value) const {
     return UpdateFile(path_, [&](IniDocument& document) { SetValue(document, key, value); });
@@ -132,26 +138,26 @@ std::string PresetStore::write(const Text& key, const Text& value) const {
 void PresetStore::saveAll(const Form& form, Messages& messages) const {
     // One atomic rewrite holding every preset, so a failure never leaves half a save behind.
     const std::string reason = UpdateFile(path_, [&](IniDocument& document) {
-        SetValue(document, preset::kCity, form.text("城镇"));
-        SetValue(document, preset::kHeader, form.text("自定义头部"));
-        SetValue(document, preset::kQuote, form.text("编辑框_寄语"));
-        SetValue(document, preset::kQuoteHeader, form.text("编辑框_寄语头部"));
-        SetValue(document, preset::kSkin, std::to_string(form.currentIndex("皮肤_组合框")));
-        SetValue(document, preset::kNewsCount,
-                 std::to_string(form.currentIndex("组合框_新闻条数") + 5));
-        SetValue(document, preset::kNewsPage, std::to_string(form.currentIndex(kNewsTabs)));
-        SetValue(document, preset::kLinksOn, FlagText(form.checked("选择框_开启网址")));
-        SetValue(document, preset::kShortLinksOn, FlagText(form.checked("选择框_开启短链")));
-        SetValue(document, preset::kWeatherOn, FlagText(form.checked("单选框_天气开")));
+        SetValue(document, preset::City(), form.text(controls::kCity));
+        SetValue(document, preset::Header(), form.text(controls::kCustomHeader));
+        SetValue(document, preset::Quote(), form.text(controls::kQuoteBox));
+        SetValue(document, preset::QuoteHeader(), form.text(controls::kQuoteHeaderBox));
+        SetValue(document, preset::Skin(),
+                 std::to_string(form.currentIndex(controls::kSkinChoice)));
+        SetValue(document, preset::NewsCount(),
+                 std::to_string(form.currentIndex(controls::kNewsCount) + 5));
+        SetValue(document, preset::NewsPage(),
+                 std::to_string(form.currentIndex(controls::kNewsTabs)));
+        SetValue(document, preset::LinksOn(), FlagText(form.checked(controls::kLinksOn)));
+        SetValue(document, preset::ShortLinksOn(), FlagText(form.checked(controls::kShortLinksOn)));
+        SetValue(document, preset::WeatherOn(), FlagText(form.checked(controls::kWeatherOn)));
         if (const auto number = CheckedNewsNumber(form)) {
-            SetValue(document, preset::kNewsChoice, std::to_string(*number));
+            SetValue(document, preset::NewsChoice(), std::to_string(*number));
         }
     });
     if (!reason.empty()) {
-        // 保存预设失败：无法写入文件 <path>（<reason>）
-        messages.show("\xB1\xA3\xB4\xE6\xD4\xA4\xC9\xE8\xCA\xA7\xB0\xDC\xA3\xBA\xCE\xDE\xB7\xA8"
-                      "\xD0\xB4\xC8\xEB\xCE\xC4\xBC\xFE " +
-                          Utf8ToAnsi(path_) + "\xA3\xA8" + Utf8ToAnsi(reason) + "\xA3\xA9",
+        messages.show("保存预设失败：无法写入文件 "_gbk + Utf8ToAnsi(path_) + "（"_gbk +
+                          Utf8ToAnsi(reason) + "）"_gbk,
                       MessageIcon::Error);
         return;
     }
@@ -161,13 +167,13 @@ void PresetStore::saveAll(const Form& form, Messages& messages) const {
 std::string PresetStore::saveNewsChoice(const Form& form) const {
     const auto number = CheckedNewsNumber(form);
     if (!number) return {};
-    return write(preset::kNewsChoice, std::to_string(*number));
+    return write(preset::NewsChoice(), std::to_string(*number));
 }
 
 void PresetStore::restoreNewsChoice(Form& form) const {
-    form.setCurrentIndex(kNewsTabs, readInt(preset::kNewsPage));
-    const auto radios = NumberedRadios(form.currentIndex(kNewsTabs));
-    const std::int32_t number = readInt(preset::kNewsChoice);
+    form.setCurrentIndex(controls::kNewsTabs, readInt(preset::NewsPage()));
+    const auto radios = NumberedRadios(form.currentIndex(controls::kNewsTabs));
+    const std::int32_t number = readInt(preset::NewsChoice());
     if (number >= 1 && static_cast<std::size_t>(number) <= radios.size()) {
         form.setChecked(radios[static_cast<std::size_t>(number) - 1], true);
     }

@@ -8,6 +8,7 @@
 #include "content/news_test_pages.h"
 #include "support/fake_form.h"
 #include "support/recording_messages.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -26,16 +27,16 @@ struct Extraction {
     RecordingMessages messages;
 
     Extraction(int tabPage, int newsCount) {
-        form.setCurrentIndex(kNewsTabs, tabPage);
+        form.setCurrentIndex(controls::kNewsTabs, tabPage);
         state.newsCount = newsCount;
     }
     void links(bool on, bool shortOn = false) {
-        form.setChecked("选择框_开启网址", on);
-        form.setChecked("选择框_开启短链", shortOn);
+        form.setChecked(controls::kLinksOn, on);
+        form.setChecked(controls::kShortLinksOn, shortOn);
     }
     Text run(const Text& pattern, const Text& page, NewsGroups groups = {}) {
         ExtractNews(form, state, messages, pattern, page, groups);
-        return form.text("编辑框_新闻");
+        return form.text(controls::kNewsBox);
     }
 };
 
@@ -62,14 +63,14 @@ TEST(ExtractNews, KeepsCountingPastTheLastMatchWithEmptyTitlesAndLinks) {
 
 TEST(ExtractNews, AppendsNothingAndSaysNothingWhenTheCountIsZero) {
     Extraction x(0, 0);
-    x.form.setText("编辑框_新闻", "kept");
+    x.form.setText(controls::kNewsBox, "kept");
     EXPECT_EQ(x.run(NewsPattern(1), PortalPage()), "kept");
     EXPECT_TRUE(x.messages.shown.empty());
 }
 
 TEST(ExtractNews, AppendsToWhatTheBoxAlreadyHolds) {
     Extraction x(0, 1);
-    x.form.setText("编辑框_新闻", "old\r\n");
+    x.form.setText(controls::kNewsBox, "old\r\n");
     EXPECT_EQ(x.run(NewsPattern(1), PortalPage()), Gbk("old\r\n1.要闻一\r\n"));
 }
 
@@ -112,8 +113,8 @@ TEST(ExtractNews, PutsTheLinkBaseOfThePageInFrontOfEveryLink) {
     for (const Case& c : cases) {
         Extraction x(c.tabPage, 1);
         x.links(true);
-        x.form.setChecked("单选框_德阳", c.deyang);
-        x.form.setText("编辑框_拼接网址", c.joinBase);
+        x.form.setChecked(controls::kLocalDeyang, c.deyang);
+        x.form.setText(controls::kLinkBase, c.joinBase);
         EXPECT_EQ(x.run(kAnchorPattern, page), "1.one\r\n" + c.expectedLink + "\r\n")
             << "page " << c.tabPage << " deyang " << c.deyang;
     }
@@ -122,7 +123,7 @@ TEST(ExtractNews, PutsTheLinkBaseOfThePageInFrontOfEveryLink) {
 TEST(ExtractNews, DeyangBaseIsSchemeAndHostOfItsCatalogueEntry) {
     const auto catalogue = NewsCatalogue();
     const auto deyang = std::find_if(catalogue.begin(), catalogue.end(), [](const NewsSource& s) {
-        return s.control == "单选框_德阳";
+        return s.control == controls::kLocalDeyang;
     });
     ASSERT_NE(deyang, catalogue.end());
     EXPECT_EQ(DeyangLinkBase(), "https://" + Text(deyang->host));

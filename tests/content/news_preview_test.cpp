@@ -10,8 +10,9 @@
 #include "content/news_catalogue.h"
 #include "content/news_test_pages.h"
 #include "support/fake_form.h"
-#include "support/recording_messages.h"
 #include "support/loopback_site.h"
+#include "support/recording_messages.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -34,12 +35,12 @@ protected:
     }
 
     void choose(int page, std::string_view control) {
-        form.setCurrentIndex(kNewsTabs, page);
+        form.setCurrentIndex(controls::kNewsTabs, page);
         form.setChecked(control, true);
     }
     Text run() {
         NewsPreview(form, state, messages);
-        return form.text("编辑框_新闻");
+        return form.text(controls::kNewsBox);
     }
 
     testing::LoopbackSite site{{std::string(kCustomHost)}};
@@ -128,7 +129,7 @@ TEST_F(NewsPreviewTest, EveryCatalogueEntryFetchesItsOwnPageAndReadsItsHeadlines
 
         server.on(std::string(source.host), e.path, CannedResponse::Ok(NewsFixture(e.fixture)));
         FakeForm entryForm;
-        entryForm.setCurrentIndex(kNewsTabs, e.page);
+        entryForm.setCurrentIndex(controls::kNewsTabs, e.page);
         entryForm.setChecked(e.control, true);
         NewsPreview(entryForm, state, messages);
 
@@ -137,7 +138,7 @@ TEST_F(NewsPreviewTest, EveryCatalogueEntryFetchesItsOwnPageAndReadsItsHeadlines
         EXPECT_EQ(request.secure, e.secure);
         EXPECT_EQ(request.host(), source.host);
         EXPECT_EQ(request.target, e.path);
-        EXPECT_EQ(entryForm.text("编辑框_新闻"), "1." + Gbk(e.title) + "\r\n");
+        EXPECT_EQ(entryForm.text(controls::kNewsBox), "1." + Gbk(e.title) + "\r\n");
     }
     EXPECT_TRUE(messages.shown.empty());
 
@@ -151,8 +152,8 @@ TEST_F(NewsPreviewTest, EveryCatalogueEntryFetchesItsOwnPageAndReadsItsHeadlines
 TEST_F(NewsPreviewTest, TakesTheFirstCheckedRadioButtonOfThePageInCatalogueOrder) {
     server.on("/guonei", CannedResponse::Ok(NewsFixture("channel_guonei.html")));
     server.on("/news/hyyw/news/index0.html", CannedResponse::Ok(NewsFixture("pharma_news_gbk.html")));
-    choose(0, "单选框_医药");
-    choose(0, "单选框_国内");
+    choose(0, controls::kNewsPharma);
+    choose(0, controls::kNewsDomestic);
     EXPECT_EQ(run(), Gbk("1.国内要闻一\r\n"));
     EXPECT_EQ(server.lastRequest().target, "/guonei");
 }
@@ -160,17 +161,17 @@ TEST_F(NewsPreviewTest, TakesTheFirstCheckedRadioButtonOfThePageInCatalogueOrder
 TEST_F(NewsPreviewTest, DoesNothingWithoutAChoiceOnTheCurrentPage) {
     struct Case {
         int page;
-        const char* checkedElsewhere;
+        std::string_view checkedElsewhere;
     };
     // A radio button checked on another page has no effect.
-    for (const Case& c : {Case{2, ""}, Case{1, "单选框_综合"}, Case{0, "单选框_吾爱破解"},
-                          Case{2, "单选框_知乎"}}) {
+    for (const Case& c : {Case{2, ""}, Case{1, controls::kNewsGeneral},
+                          Case{0, controls::kHot52Pojie}, Case{2, controls::kHotZhihu}}) {
         FakeForm pageForm;
-        pageForm.setCurrentIndex(kNewsTabs, c.page);
-        if (*c.checkedElsewhere) pageForm.setChecked(c.checkedElsewhere, true);
-        pageForm.setText("编辑框_新闻", "old news\r\n");
+        pageForm.setCurrentIndex(controls::kNewsTabs, c.page);
+        if (!c.checkedElsewhere.empty()) pageForm.setChecked(c.checkedElsewhere, true);
+        pageForm.setText(controls::kNewsBox, "old news\r\n");
         NewsPreview(pageForm, state, messages);
-        EXPECT_EQ(pageForm.text("编辑框_新闻"), "old news\r\n") << c.page;
+        EXPECT_EQ(pageForm.text(controls::kNewsBox), "old news\r\n") << c.page;
     }
     EXPECT_TRUE(server.requests().empty());
     EXPECT_TRUE(messages.shown.empty());
@@ -181,8 +182,8 @@ TEST_F(NewsPreviewTest, EmptiesTheBoxBeforeAFetchThatBringsNothing) {
     notFound.status = 404;
     notFound.reason = "Not Found";
     server.on("/guonei", notFound);
-    choose(0, "单选框_国内");
-    form.setText("编辑框_新闻", "old news\r\n");
+    choose(0, controls::kNewsDomestic);
+    form.setText(controls::kNewsBox, "old news\r\n");
     EXPECT_EQ(run(), "");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, Gbk("匹配失败，请检检查正则语句是否有误，数量：0"));
@@ -193,14 +194,14 @@ TEST_F(NewsPreviewTest, LocalNewsReadTheirGroupsInTheirOwnOrder) {
     server.on("/col/col48705/index.html", CannedResponse::Ok(NewsFixture("city_government.html")));
     server.on("/wssb", CannedResponse::Ok(NewsFixture("deyang.html")));
     state.newsCount = 2;
-    form.setChecked("选择框_开启网址", true);
+    form.setChecked(controls::kLinksOn, true);
 
-    choose(2, "单选框_兴华");
+    choose(2, controls::kLocalXinghua);
     EXPECT_EQ(run(), Gbk("1.兴华通知一\r\n\r\n2.兴华通知二\r\n\r\n"));
 
-    form.setChecked("单选框_兴华", false);
-    choose(2, "单选框_德阳");
-    const Text base = "https://" + Text(Entry("单选框_德阳").host);
+    form.setChecked(controls::kLocalXinghua, false);
+    choose(2, controls::kLocalDeyang);
+    const Text base = "https://" + Text(Entry(controls::kLocalDeyang).host);
     EXPECT_EQ(run(), Gbk("1.德阳新闻一\r\n") + base + "/wssb/2026/1.html\r\n" +
                          Gbk("2.德阳新闻二\r\n") + base + "/wssb/2026/2.html\r\n");
 }
@@ -209,21 +210,22 @@ TEST_F(NewsPreviewTest, CustomSourceIsConvertedOnlyWhenUtf8IsChosen) {
     server.on("/gbk", CannedResponse::Ok(NewsFixture("pharma_news_gbk.html")));
     server.on("/utf8", CannedResponse::Ok(NewsFixture("list_items.html")));
     struct Case {
-        const char* encodingButton;
+        std::string_view encodingButton;
         const char* path;
         int pattern;
         const char* title;
     };
-    for (const Case& c : {Case{"单选框_utf8", "/utf8", 12, "列表要闻一"},
-                          Case{"单选框_gb2312", "/gbk", 8, "医药要闻一"},
-                          Case{"", "/gbk", 8, "医药要闻一"}}) {
+    for (const Case& c :
+         {Case{controls::kSourceIsUtf8, "/utf8", 12, "列表要闻一"},
+          Case{"单选框_gb2312", "/gbk", 8, "医药要闻一"}, Case{"", "/gbk", 8, "医药要闻一"}}) {
         FakeForm pageForm;
-        pageForm.setCurrentIndex(kNewsTabs, kCustomSourcePage);
-        if (*c.encodingButton) pageForm.setChecked(c.encodingButton, true);
+        pageForm.setCurrentIndex(controls::kNewsTabs, kCustomSourcePage);
+        if (!c.encodingButton.empty()) pageForm.setChecked(c.encodingButton, true);
         state.sourceUrl = "http://" + Text(kCustomHost) + c.path;
         state.sourcePattern = NewsPattern(c.pattern);
         NewsPreview(pageForm, state, messages);
-        EXPECT_EQ(pageForm.text("编辑框_新闻"), "1." + Gbk(c.title) + "\r\n") << c.encodingButton;
+        EXPECT_EQ(pageForm.text(controls::kNewsBox), "1." + Gbk(c.title) + "\r\n")
+            << c.encodingButton;
         EXPECT_EQ(server.lastRequest().host(), kCustomHost);
     }
     EXPECT_TRUE(messages.shown.empty());

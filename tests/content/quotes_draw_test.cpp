@@ -1,11 +1,12 @@
-#include <set>
-
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "content/quotes.h"
 #include "support/fake_form.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -19,14 +20,14 @@ std::set<Text> QuotesOf(int library) {
 }
 
 // Every quote drawn over many draws with the given radio buttons checked.
-std::set<Text> Draw(std::initializer_list<const char*> checked, int draws) {
+std::set<Text> Draw(std::initializer_list<std::string_view> checked, int draws) {
     FakeForm form;
-    for (const char* radio : checked) form.checks[radio] = true;
+    for (std::string_view radio : checked) form.checks[std::string(radio)] = true;
     RecordingMessages messages;
     std::set<Text> drawn;
     for (int i = 0; i < draws; ++i) {
         DrawQuote(form, messages);
-        drawn.insert(form.text("编辑框_寄语"));
+        drawn.insert(form.text(controls::kQuoteBox));
     }
     EXPECT_TRUE(messages.shown.empty());
     return drawn;
@@ -34,16 +35,16 @@ std::set<Text> Draw(std::initializer_list<const char*> checked, int draws) {
 
 TEST(DrawQuote, ReachesEveryQuoteOfTheChosenLibraryAndNothingElse) {
     struct Case {
-        std::initializer_list<const char*> checked;
+        std::initializer_list<std::string_view> checked;
         int library;
         std::size_t quotes;
     };
     const Case cases[] = {
-        {{"励志_单选"}, 1, 31},
-        {{"道德经_单选"}, 2, 8},
-        {{"名言库_单选"}, 1, 31},
-        {{"道德经_单选", "励志_单选"}, 1, 31},
-        {{"名言库_单选", "道德经_单选"}, 2, 8},
+        {{controls::kMotivationalQuotes}, 1, 31},
+        {{controls::kDaodejingQuotes}, 2, 8},
+        {{controls::kSayingsQuotes}, 1, 31},
+        {{controls::kDaodejingQuotes, controls::kMotivationalQuotes}, 1, 31},
+        {{controls::kSayingsQuotes, controls::kDaodejingQuotes}, 2, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(*c.checked.begin());
@@ -58,7 +59,7 @@ TEST(DrawQuote, WithoutALibraryShowsTheMessageAndKeepsTheBox) {
     form.texts["编辑框_寄语"] = Utf8ToAnsi("自己的尾巴");
     RecordingMessages messages;
     DrawQuote(form, messages);
-    EXPECT_EQ(form.text("编辑框_寄语"), Utf8ToAnsi("自己的尾巴"));
+    EXPECT_EQ(form.text(controls::kQuoteBox), Utf8ToAnsi("自己的尾巴"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               Utf8ToAnsi("大哥！还没选择让我生成哪一款的寄语呢？励志还是?"));

@@ -4,6 +4,7 @@
 #include "support/fake_form.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -63,9 +64,9 @@ TEST(QuotePreview, RunsTheNewsPreviewThenAppendsTheQuoteBlock) {
     RecordingMessages messages;
     QuotePreview(form, state, messages, [&] { form.texts["编辑框_新闻"] = Gbk("1、新闻\r\n"); });
     EXPECT_EQ(kSeparator, Gbk("━━━━━━━━━━━━━━"));
-    EXPECT_EQ(form.text("编辑框_新闻"),
-              Gbk("1、新闻\r\n") + kSeparator + "\r\n" + Gbk("每日寄语") + "\r\n" +
-                  Gbk("第一行\r\n第二行"));
+    EXPECT_EQ(form.text(controls::kNewsBox), Gbk("1、新闻\r\n") + kSeparator + "\r\n" +
+                                                 Gbk("每日寄语") + "\r\n" +
+                                                 Gbk("第一行\r\n第二行"));
 }
 
 TEST(QuotePreview, EachPressAppendsOneMoreBlockWhenTheNewsStaysUnchanged) {
@@ -80,7 +81,7 @@ TEST(QuotePreview, EachPressAppendsOneMoreBlockWhenTheNewsStaysUnchanged) {
     QuotePreview(form, state, messages, noNews);
     // An empty quote box: each block ends with the header's line end.
     const Text block = kSeparator + "\r\nH\r\n";
-    EXPECT_EQ(form.text("编辑框_新闻"), "news" + block + block);
+    EXPECT_EQ(form.text(controls::kNewsBox), "news" + block + block);
 }
 
 TEST(QuotePreview, AnEmptyCustomHeaderStillBuildsTheBlockWithThePreviousHeader) {
@@ -94,7 +95,7 @@ TEST(QuotePreview, AnEmptyCustomHeaderStillBuildsTheBlockWithThePreviousHeader) 
     form.checks["单选框_寄语自定义头部"] = true;
     form.texts["编辑框_新闻"] = "";
     QuotePreview(form, state, messages, [] {});
-    EXPECT_EQ(form.text("编辑框_新闻"), kSeparator + "\r\n" + Gbk("每日寄语") + "\r\nQ");
+    EXPECT_EQ(form.text(controls::kNewsBox), kSeparator + "\r\n" + Gbk("每日寄语") + "\r\nQ");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, Gbk("寄语头部内容呢？老铁"));
 }

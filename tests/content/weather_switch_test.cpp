@@ -4,6 +4,7 @@
 #include "support/fake_form.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -77,7 +78,7 @@ TEST(WeatherOffStep, PutsHeaderAndSeparatorInTheWeatherBoxAndMovesTheNewsUp) {
     EXPECT_EQ(form.texts["编辑框_天气"], Utf8ToAnsi("北京早报") + kSeparator);
     EXPECT_EQ(form.geometry["编辑框_新闻"].top, 45);
     EXPECT_EQ(form.geometry["编辑框_新闻"].height, 400);
-    EXPECT_TRUE(form.visible("编辑框_天气"));
+    EXPECT_TRUE(form.visible(controls::kWeatherBox));
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -102,7 +103,7 @@ TEST(WeatherOnStep, ShowsTheWeatherBoxAndMovesTheNewsBackWithoutTouchingTheText)
 
     WeatherOnStep(form);
 
-    EXPECT_TRUE(form.visible("编辑框_天气"));
+    EXPECT_TRUE(form.visible(controls::kWeatherBox));
     EXPECT_EQ(form.geometry["编辑框_新闻"].top, 146);
     EXPECT_EQ(form.geometry["编辑框_新闻"].height, 325);
     EXPECT_EQ(form.texts["编辑框_天气"], Utf8ToAnsi("北京早报") + kSeparator);

@@ -22,7 +22,7 @@ struct CataloguePattern {
 // A page row the pattern matches: the stored pattern with its placeholders, digit classes and
 // across-lines class written out as page text, and its two lazy groups filled in order.
 Text Row(const CataloguePattern& p, const std::string& link, const std::string& title) {
-    Text row = text::ReplaceAll(Gbk(p.stored), kQuotePlaceholder, "\"");
+    Text row = text::ReplaceAll(Gbk(p.stored), QuotePlaceholder(), "\"");
     row = text::ReplaceAll(row, "[\\s|\\S]*?", "</div>\r\n<p>|</p>\n");
     row = text::ReplaceAll(row, "\\d{1,8}", "20240101");
     row = text::ReplaceAll(row, "\\d", "7");

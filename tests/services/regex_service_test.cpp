@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return "case" + std::to_string(param.index); });
 
 TEST(RegexService, QuotePlaceholderBecomesDoubleQuoteOnlyWhenAsked) {
-    const Text pattern = "href=" + Text(kQuotePlaceholder) + "(.*?)" + Text(kQuotePlaceholder);
+    const Text pattern = "href=" + QuotePlaceholder() + "(.*?)" + QuotePlaceholder();
     const Text subject = "<a href=\"x.html\">";
 
     RegexService regex;

@@ -19,7 +19,7 @@ struct BetweenCase {
 };
 
 TEST(TextBetween, CutsBetweenTheFirstLeftMarkerAndTheNextRightMarker) {
-    const Text quoteLeft = "<a href=" + Text(kQuotePlaceholder);  // <a href=#引号
+    const Text quoteLeft = "<a href=" + QuotePlaceholder();  // <a href=#引号
     const BetweenCase cases[] = {
         {"<b>12</b>", "<b>", "</b>", 1, false, "12"},
         {"<b>12", "<b>", "</b>", 1, false, ""},
@@ -45,7 +45,7 @@ TEST(TextBetween, CutsBetweenTheFirstLeftMarkerAndTheNextRightMarker) {
 }
 
 TEST(TextBetween, SubstitutesTheQuotePlaceholderInBothMarkers) {
-    const Text quote(kQuotePlaceholder);
+    const Text quote(QuotePlaceholder());
     EXPECT_EQ(TextBetween("<a href=\"/n/1\">t</a>", "<a href=" + quote, quote), "/n/1");
     EXPECT_EQ(TextBetween("x=\"1\" y=\"2\"", "y=" + quote, quote + "\xD2\xFD"), "");
     // The placeholder itself in the text is no double quote.

@@ -13,6 +13,7 @@
 #include "support/loopback_site.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -63,24 +64,24 @@ protected:
                        CannedResponse::Ok(Fixture("shijiazhuang.html")));
         site.server.on(std::string(PortalEntry().host), "/", CannedResponse::Ok(NewsPage()));
 
-        form.setChecked("单选框_天气开", true);
-        form.setChecked("单选框_晨报默认头部", true);
-        form.setText("城镇", Gbk("石家庄"));
-        form.setText("编辑框_天气", Gbk("Dawnquill头部"));
-        form.setCurrentIndex(kNewsTabs, 0);
-        form.setChecked("单选框_综合", true);
-        form.setChecked("选择框_开启网址", true);
-        form.setText("编辑框_新闻", Gbk("点击新闻预览"));
-        form.setChecked("单选框_寄语默认头部", true);
-        form.setText("编辑框_寄语", Gbk("千里之行，始于足下。"));
+        form.setChecked(controls::kWeatherOn, true);
+        form.setChecked(controls::kDefaultHeader, true);
+        form.setText(controls::kCity, Gbk("石家庄"));
+        form.setText(controls::kWeatherBox, Gbk("Dawnquill头部"));
+        form.setCurrentIndex(controls::kNewsTabs, 0);
+        form.setChecked(controls::kNewsGeneral, true);
+        form.setChecked(controls::kLinksOn, true);
+        form.setText(controls::kNewsBox, Gbk("点击新闻预览"));
+        form.setChecked(controls::kQuoteDefaultHeader, true);
+        form.setText(controls::kQuoteBox, Gbk("千里之行，始于足下。"));
         state.newsCount = 5;
     }
 
     void generate() { GenerateBriefing(form, state, messages, scratch.path().string()); }
 
     void switchWeatherOff() {
-        form.setChecked("单选框_天气开", false);
-        form.setChecked("单选框_天气关", true);
+        form.setChecked(controls::kWeatherOn, false);
+        form.setChecked(controls::kWeatherOff, true);
         WeatherOffStep(form, state, messages);
         messages.shown.clear();
     }
@@ -119,11 +120,11 @@ TEST_F(GenerateBriefingTest, StopsBeforeRebuildingWhenABoxCheckFails) {
     };
     const Case cases[] = {
         {"cleared previews", [](FakeForm& f) { ClearPreviews(f); }, "新闻内容为空"},
-        {"no city", [](FakeForm& f) { f.setText("城镇", ""); }, "还没选城市呢，老铁！"},
+        {"no city", [](FakeForm& f) { f.setText(controls::kCity, ""); }, "还没选城市呢，老铁！"},
         {"no city, weather off",
          [](FakeForm& f) {
-             f.setText("城镇", "");
-             f.setChecked("单选框_天气开", false);
+             f.setText(controls::kCity, "");
+             f.setChecked(controls::kWeatherOn, false);
          },
          "还没选城市呢，老铁！"},
     };
@@ -145,9 +146,9 @@ TEST_F(GenerateBriefingTest, StopsBeforeRebuildingWhenABoxCheckFails) {
 
 TEST_F(GenerateBriefingTest, ClearPreviewsEmptiesOnlyThePreviewBoxes) {
     ClearPreviews(form);
-    EXPECT_EQ(form.text("编辑框_天气"), "");
-    EXPECT_EQ(form.text("编辑框_新闻"), "");
-    EXPECT_EQ(form.text("编辑框_寄语"), Gbk("千里之行，始于足下。"));
+    EXPECT_EQ(form.text(controls::kWeatherBox), "");
+    EXPECT_EQ(form.text(controls::kNewsBox), "");
+    EXPECT_EQ(form.text(controls::kQuoteBox), Gbk("千里之行，始于足下。"));
 }
 
 TEST_F(GenerateBriefingTest, WithTheWeatherOffTheFileOpensWithTheHeaderAndOneSeparator) {
@@ -162,8 +163,8 @@ TEST_F(GenerateBriefingTest, WithTheWeatherOffTheFileOpensWithTheHeaderAndOneSep
 
 TEST_F(GenerateBriefingTest, WithoutANewsSourceEachRunAppendsOneMoreQuoteBlock) {
     switchWeatherOff();
-    form.setCurrentIndex(kNewsTabs, 2);
-    form.setText("编辑框_新闻", "old news\r\n");
+    form.setCurrentIndex(controls::kNewsTabs, 2);
+    form.setText(controls::kNewsBox, "old news\r\n");
     const Text weather = Gbk("石家庄早报\r\n━━━━━━━━━━━━━━\r\n");
     const Text quoteBlock = Gbk("━━━━━━━━━━━━━━\r\n每日寄语\r\n千里之行，始于足下。");
 
@@ -188,6 +189,28 @@ TEST_F(GenerateBriefingTest, ReportsAWxTxtThatCannotBeWrittenInsteadOfSuccess) {
     EXPECT_TRUE(fs::is_directory(scratch.file()));
     // The previews were rebuilt all the same.
     EXPECT_EQ(BriefingText(form), Fixture("golden_wx.txt"));
+}
+
+class RecordingClipboard : public Clipboard {
+  public:
+    void setText(const Text& text) override { copied.push_back(text); }
+    std::vector<Text> copied;
+};
+
+TEST(CopyBriefing, CopiesTheBoxesAsTheyAreAndShowsSuccess) {
+    FakeForm form;
+    // Line ends of every kind and a GBK character pass through unchanged; nothing is rebuilt,
+    // so the news box's stale text is what is copied.
+    form.setText(controls::kWeatherBox, Gbk("石家庄早报\r\n") + "a\rb\n");
+    form.setText(controls::kNewsBox, "1.stale\r\n");
+    form.setText(controls::kCity, "");
+    RecordingClipboard clipboard;
+    RecordingMessages messages;
+    CopyBriefing(form, clipboard, messages);
+    EXPECT_EQ(clipboard.copied, std::vector<Text>{Gbk("石家庄早报\r\n") + "a\rb\n1.stale\r\n"});
+    EXPECT_EQ(messages.successWindows, 1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(form.text(controls::kNewsBox), "1.stale\r\n");
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ TEST_F(NewsChoice, EveryNumberedRadioSavesItsNumberAndRestoresToItself) {
         saved.checks[n.radio] = true;
         RecordingMessages messages;
         store.saveAll(saved, messages);
-        EXPECT_EQ(store.readInt(preset::kNewsPage), n.page);
-        EXPECT_EQ(store.readInt(preset::kNewsChoice), n.number);
+        EXPECT_EQ(store.readInt(preset::NewsPage()), n.page);
+        EXPECT_EQ(store.readInt(preset::NewsChoice()), n.number);
 
         FakeForm restored;
         store.restoreNewsChoice(restored);
@@ -73,7 +73,7 @@ TEST_F(NewsChoice, TheLowestNumberCheckedIsSaved) {
     form.checks["单选框_旅游"] = true;  // first on the page, number 18
     form.checks["单选框_房产"] = true;  // number 10
     EXPECT_EQ(store.saveNewsChoice(form), "");
-    EXPECT_EQ(store.read(preset::kNewsChoice), "10");
+    EXPECT_EQ(store.read(preset::NewsChoice()), "10");
 }
 
 TEST_F(NewsChoice, PagesWithoutANumberedChoiceKeepTheOldNumber) {
@@ -85,14 +85,14 @@ TEST_F(NewsChoice, PagesWithoutANumberedChoiceKeepTheOldNumber) {
                           {2, nullptr},        {3, "单选框_utf8"}, {1, "单选框_综合"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.page) + (c.checkedRadio ? c.checkedRadio : " none"));
-        ASSERT_EQ(store.write(preset::kNewsChoice, "5"), "");
+        ASSERT_EQ(store.write(preset::NewsChoice(), "5"), "");
         FakeForm form;
         form.indexes[kTabs] = c.page;
         if (c.checkedRadio) form.checks[c.checkedRadio] = true;
         RecordingMessages messages;
         store.saveAll(form, messages);
-        EXPECT_EQ(store.readInt(preset::kNewsPage), c.page);
-        EXPECT_EQ(store.read(preset::kNewsChoice), "5");
+        EXPECT_EQ(store.readInt(preset::NewsPage()), c.page);
+        EXPECT_EQ(store.read(preset::NewsChoice()), "5");
     }
 }
 
@@ -122,8 +122,8 @@ TEST_F(NewsChoice, RestoreChecksNothingOutsideTheTables) {
                           {"3", "1"},  {"4", "1"},  {"x", "y"},  {"0", ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.page) + "/" + c.number);
-        ASSERT_EQ(store.write(preset::kNewsPage, c.page), "");
-        ASSERT_EQ(store.write(preset::kNewsChoice, c.number), "");
+        ASSERT_EQ(store.write(preset::NewsPage(), c.page), "");
+        ASSERT_EQ(store.write(preset::NewsChoice(), c.number), "");
         FakeForm restored;
         store.restoreNewsChoice(restored);
         EXPECT_TRUE(CheckedControls(restored).empty());
@@ -131,8 +131,8 @@ TEST_F(NewsChoice, RestoreChecksNothingOutsideTheTables) {
 }
 
 TEST_F(NewsChoice, RestoreOnlyChecksAndLeavesOtherButtonsAlone) {
-    ASSERT_EQ(store.write(preset::kNewsPage, "0"), "");
-    ASSERT_EQ(store.write(preset::kNewsChoice, "7"), "");
+    ASSERT_EQ(store.write(preset::NewsPage(), "0"), "");
+    ASSERT_EQ(store.write(preset::NewsChoice(), "7"), "");
     FakeForm form;
     form.checks["单选框_国际"] = true;
     store.restoreNewsChoice(form);

@@ -67,38 +67,38 @@ TEST(PresetStore, SavedPresetsReadBack) {
     store.saveAll(form, messages);
 
     struct Case {
-        const char* key;
+        Text key;
         Text value;
     };
     const Case cases[] = {
-        {preset::kCity, Gbk("石家庄 Shijiazhuang")},
-        {preset::kHeader, ""},
-        {preset::kQuote, ""},
-        {preset::kQuoteHeader, ""},
-        {preset::kSkin, "-1"},
-        {preset::kNewsCount, "4"},
-        {preset::kNewsPage, "3"},
-        {preset::kLinksOn, Gbk("假")},
-        {preset::kShortLinksOn, Gbk("真")},
-        {preset::kWeatherOn, Gbk("假")},
+        {preset::City(), Gbk("石家庄 Shijiazhuang")},
+        {preset::Header(), ""},
+        {preset::Quote(), ""},
+        {preset::QuoteHeader(), ""},
+        {preset::Skin(), "-1"},
+        {preset::NewsCount(), "4"},
+        {preset::NewsPage(), "3"},
+        {preset::LinksOn(), Gbk("假")},
+        {preset::ShortLinksOn(), Gbk("真")},
+        {preset::WeatherOn(), Gbk("假")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(AnsiToUtf8(c.key));
         EXPECT_EQ(store.read(c.key), c.value);
     }
     // Empty controls still write their keys.
-    EXPECT_NE(ReadBytes(store.path()).find(Text(preset::kHeader) + "=\r\n"), std::string::npos);
-    EXPECT_EQ(store.readInt(preset::kNewsCount), 4);
-    EXPECT_TRUE(store.readFlag(preset::kShortLinksOn));
-    EXPECT_FALSE(store.readFlag(preset::kLinksOn));
-    EXPECT_EQ(store.read(preset::kNewsChoice), "");  // page 3 has no numbered choice
+    EXPECT_NE(ReadBytes(store.path()).find(Text(preset::Header()) + "=\r\n"), std::string::npos);
+    EXPECT_EQ(store.readInt(preset::NewsCount()), 4);
+    EXPECT_TRUE(store.readFlag(preset::ShortLinksOn()));
+    EXPECT_FALSE(store.readFlag(preset::LinksOn()));
+    EXPECT_EQ(store.read(preset::NewsChoice()), "");  // page 3 has no numbered choice
 }
 
 TEST(PresetStore, SaveKeepsOtherSectionsAndReplacesValuesWhereTheyStand) {
     TempDir dir;
     const PresetStore store(dir.path());
-    const Text section = "[" + Text(preset::kSection) + "]\r\n";
-    WriteBytes(store.path(), "[other]\r\nx=1\r\n" + section + Text(preset::kWeatherOn) + "=" +
+    const Text section = "[" + Text(preset::Section()) + "]\r\n";
+    WriteBytes(store.path(), "[other]\r\nx=1\r\n" + section + Text(preset::WeatherOn()) + "=" +
                                  Gbk("真") + "\r\nhand=kept\r\n\r\n[tail]\r\ny=2\r\n");
     FakeForm form = GoldenForm();
     form.checks["单选框_天气开"] = false;
@@ -107,8 +107,8 @@ TEST(PresetStore, SaveKeepsOtherSectionsAndReplacesValuesWhereTheyStand) {
 
     const std::string content = ReadBytes(store.path());
     EXPECT_EQ(content.substr(0, 14 + section.size()), "[other]\r\nx=1\r\n" + section);
-    EXPECT_EQ(content.find(Text(preset::kWeatherOn) + "=" + Gbk("假") + "\r\nhand=kept\r\n" +
-                           Text(preset::kCity) + "="),
+    EXPECT_EQ(content.find(Text(preset::WeatherOn()) + "=" + Gbk("假") + "\r\nhand=kept\r\n" +
+                           Text(preset::City()) + "="),
               14 + section.size());
     EXPECT_EQ(content.substr(content.size() - 17), "\r\n\r\n[tail]\r\ny=2\r\n");
     EXPECT_EQ(store.read("hand"), "kept");
@@ -117,23 +117,23 @@ TEST(PresetStore, SaveKeepsOtherSectionsAndReplacesValuesWhereTheyStand) {
 TEST(PresetStore, KeysAreFoundWhateverTheirCaseAndSpaces) {
     TempDir dir;
     const PresetStore store(dir.path());
-    WriteBytes(store.path(), "[ " + Text(preset::kSection) + " ]\r\n  Mode  =  Fast  \r\n " +
-                                 Text(preset::kCity) + " = " + Gbk("北京") + "\r\n");
+    WriteBytes(store.path(), "[ " + Text(preset::Section()) + " ]\r\n  Mode  =  Fast  \r\n " +
+                                 Text(preset::City()) + " = " + Gbk("北京") + "\r\n");
     EXPECT_EQ(store.read("MODE"), "Fast");
-    EXPECT_EQ(store.read(preset::kCity), Gbk("北京"));
+    EXPECT_EQ(store.read(preset::City()), Gbk("北京"));
     EXPECT_EQ(store.write("mode", "Slow"), "");
-    EXPECT_EQ(ReadBytes(store.path()), "[ " + Text(preset::kSection) + " ]\r\nMode=Slow\r\n " +
-                                           Text(preset::kCity) + " = " + Gbk("北京") + "\r\n");
+    EXPECT_EQ(ReadBytes(store.path()), "[ " + Text(preset::Section()) + " ]\r\nMode=Slow\r\n " +
+                                           Text(preset::City()) + " = " + Gbk("北京") + "\r\n");
 }
 
 TEST(PresetStore, MissingFileSectionOrKeyReadsEmpty) {
     TempDir dir;
     const PresetStore store(dir.path());
-    EXPECT_EQ(store.read(preset::kCity), "");
-    EXPECT_EQ(store.readInt(preset::kNewsCount), 0);
-    EXPECT_FALSE(store.readFlag(preset::kWeatherOn));
-    WriteBytes(store.path(), "[other]\r\n" + Text(preset::kCity) + "=x\r\n");
-    EXPECT_EQ(store.read(preset::kCity), "");
+    EXPECT_EQ(store.read(preset::City()), "");
+    EXPECT_EQ(store.readInt(preset::NewsCount()), 0);
+    EXPECT_FALSE(store.readFlag(preset::WeatherOn()));
+    WriteBytes(store.path(), "[other]\r\n" + Text(preset::City()) + "=x\r\n");
+    EXPECT_EQ(store.read(preset::City()), "");
 }
 
 TEST(PresetStore, ReadReturnsAtMost10239BytesAndWholeCharacters) {
@@ -154,8 +154,8 @@ TEST(PresetStore, ReadReturnsAtMost10239BytesAndWholeCharacters) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const PresetStore store(dir.path());
-        ASSERT_EQ(store.write(preset::kQuote, c.value), "");
-        EXPECT_EQ(store.read(preset::kQuote), c.expected);
+        ASSERT_EQ(store.write(preset::Quote(), c.value), "");
+        EXPECT_EQ(store.read(preset::Quote()), c.expected);
     }
 }
 
@@ -170,8 +170,8 @@ TEST(PresetStore, JunkValuesReadAsLeadingIntegerOrFalse) {
                             {"abc", 0}, {"", 0},      {Gbk("八"), 0}};
     for (const IntCase& c : ints) {
         SCOPED_TRACE(c.value);
-        ASSERT_EQ(store.write(preset::kNewsCount, c.value), "");
-        EXPECT_EQ(store.readInt(preset::kNewsCount), c.expected);
+        ASSERT_EQ(store.write(preset::NewsCount(), c.value), "");
+        EXPECT_EQ(store.readInt(preset::NewsCount()), c.expected);
     }
     struct FlagCase {
         Text value;
@@ -182,18 +182,18 @@ TEST(PresetStore, JunkValuesReadAsLeadingIntegerOrFalse) {
                               {Gbk("真的"), false}};
     for (const FlagCase& c : flags) {
         SCOPED_TRACE(c.value);
-        ASSERT_EQ(store.write(preset::kWeatherOn, c.value), "");
-        EXPECT_EQ(store.readFlag(preset::kWeatherOn), c.expected);
+        ASSERT_EQ(store.write(preset::WeatherOn(), c.value), "");
+        EXPECT_EQ(store.readFlag(preset::WeatherOn()), c.expected);
     }
 }
 
 TEST(PresetStore, LineBreaksInAValueCannotAddKeys) {
     TempDir dir;
     const PresetStore store(dir.path());
-    const Text injected = "x\r\n" + Text(preset::kNewsChoice) + "=9\ry\nz";
-    ASSERT_EQ(store.write(preset::kQuote, injected), "");
-    EXPECT_EQ(store.read(preset::kQuote), "x " + Text(preset::kNewsChoice) + "=9 y z");
-    EXPECT_EQ(store.read(preset::kNewsChoice), "");
+    const Text injected = "x\r\n" + Text(preset::NewsChoice()) + "=9\ry\nz";
+    ASSERT_EQ(store.write(preset::Quote(), injected), "");
+    EXPECT_EQ(store.read(preset::Quote()), "x " + Text(preset::NewsChoice()) + "=9 y z");
+    EXPECT_EQ(store.read(preset::NewsChoice()), "");
 }
 
 // A failed save is reported as an error naming the file and the reason, never as success.
@@ -224,7 +224,7 @@ TEST(PresetStore, SaveThatCannotWriteShowsAnErrorInsteadOfSuccess) {
         EXPECT_GT(text.size(), open + 4);  // a reason between the brackets
         EXPECT_EQ(text.substr(text.size() - 2), Gbk("）"));
 
-        EXPECT_NE(store.write(preset::kCity, "x"), "");
+        EXPECT_NE(store.write(preset::City(), "x"), "");
         EXPECT_EQ(c.pathIsDirectory, std::filesystem::is_directory(store.path()));
         EXPECT_TRUE(std::filesystem::is_empty(c.pathIsDirectory ? store.path() : dir.path()));
     }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -66,8 +67,9 @@ protected:
     }
 
     template <typename Widget>
-    Widget* find(const char* name) const {
-        return window->findChild<Widget*>(QString::fromUtf8(name));
+    Widget* find(std::string_view name) const {
+        return window->findChild<Widget*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 
     // The messages of the recorded boxes, in the order they were shown.

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "test_main_window_fixture.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -25,62 +26,66 @@ protected:
 
 TEST_F(MainWindowForm, TextsKeepTheirLineEndsInEveryKindOfControl) {
     const Text lines = Utf8ToAnsi("第一行\r\n第二行\r\n");
-    for (const char* name : {"编辑框_天气", "编辑框_新闻", "编辑框_寄语"}) {
+    for (std::string_view name : {controls::kWeatherBox, controls::kNewsBox, controls::kQuoteBox}) {
         form->setText(name, lines);
         EXPECT_EQ(form->text(name), lines) << name;
         EXPECT_EQ(find<QPlainTextEdit>(name)->blockCount(), 3) << name;
     }
     const Text single = Utf8ToAnsi("<b>石家庄</b> & 早报");
-    for (const char* name : {"城镇", "透明标签_当前信息源", "按钮5", "分组框1", "MainWindow"}) {
+    for (std::string_view name :
+         std::initializer_list<std::string_view>{controls::kCity, controls::kCurrentSourceLabel,
+                                                 "按钮5", "分组框1", controls::kMainWindow}) {
         form->setText(name, single);
         EXPECT_EQ(form->text(name), single) << name;
     }
     // Labels show their text literally, not as markup.
-    EXPECT_EQ(find<QLabel>("透明标签_当前信息源")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(find<QLabel>(controls::kCurrentSourceLabel)->textFormat(), Qt::PlainText);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("<b>石家庄</b> & 早报"));
 }
 
 TEST_F(MainWindowForm, AppendingAddsTheTextUnchangedAtTheEnd) {
-    auto* news = find<QPlainTextEdit>("编辑框_新闻");
-    form->setText("编辑框_新闻", "1\r\n");
+    auto* news = find<QPlainTextEdit>(controls::kNewsBox);
+    form->setText(controls::kNewsBox, "1\r\n");
     // The caret elsewhere does not matter: the text goes to the end.
     QTextCursor start = news->textCursor();
     start.movePosition(QTextCursor::Start);
     news->setTextCursor(start);
-    form->appendText("编辑框_新闻", "2");
-    form->appendText("编辑框_新闻", "3\r\n");
-    EXPECT_EQ(form->text("编辑框_新闻"), "1\r\n23\r\n");
+    form->appendText(controls::kNewsBox, "2");
+    form->appendText(controls::kNewsBox, "3\r\n");
+    EXPECT_EQ(form->text(controls::kNewsBox), "1\r\n23\r\n");
     Text many;
     for (int i = 0; i < 80; ++i) many += "line\r\n";
-    form->appendText("编辑框_新闻", many);
+    form->appendText(controls::kNewsBox, many);
     // The end, where the caret now is, has been scrolled into view.
     EXPECT_GT(news->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(news->viewport()->rect().contains(news->cursorRect()));
     EXPECT_EQ(news->textCursor().position(), news->document()->characterCount() - 1);
 
-    form->setText("城镇", Utf8ToAnsi("石家"));
-    form->appendText("城镇", Utf8ToAnsi("庄"));
-    EXPECT_EQ(form->text("城镇"), Utf8ToAnsi("石家庄"));
+    form->setText(controls::kCity, Utf8ToAnsi("石家"));
+    form->appendText(controls::kCity, Utf8ToAnsi("庄"));
+    EXPECT_EQ(form->text(controls::kCity), Utf8ToAnsi("石家庄"));
 }
 
 TEST_F(MainWindowForm, RadioButtonsCanBeUncheckedFromCode) {
-    form->setChecked("单选框_天气开", false);
-    EXPECT_FALSE(form->checked("单选框_天气开"));
-    EXPECT_FALSE(form->checked("单选框_天气关"));
+    form->setChecked(controls::kWeatherOn, false);
+    EXPECT_FALSE(form->checked(controls::kWeatherOn));
+    EXPECT_FALSE(form->checked(controls::kWeatherOff));
     // The buttons still exclude each other afterwards.
-    find<QRadioButton>("单选框_天气关")->click();
-    find<QRadioButton>("单选框_天气开")->click();
-    EXPECT_FALSE(form->checked("单选框_天气关"));
+    find<QRadioButton>(controls::kWeatherOff)->click();
+    find<QRadioButton>(controls::kWeatherOn)->click();
+    EXPECT_FALSE(form->checked(controls::kWeatherOff));
 }
 
 TEST_F(MainWindowForm, SelectionsOutsideTheListSelectNothing) {
     const struct {
-        const char* control;
+        std::string_view control;
         int written;
         int read;
-    } cases[] = {{"组合框_新闻条数", 7, 7}, {"组合框_新闻条数", 8, -1}, {"组合框_新闻条数", -5, -1},
-                 {"皮肤_组合框", 5, 5},     {"皮肤_组合框", 6, -1},     {"高级选择夹_新闻", 3, 3},
-                 {"高级选择夹_新闻", 4, 3}, {"高级选择夹_新闻", -1, 3}, {"高级选择夹_新闻", 1, 1}};
+    } cases[] = {{controls::kNewsCount, 7, 7},   {controls::kNewsCount, 8, -1},
+                 {controls::kNewsCount, -5, -1}, {controls::kSkinChoice, 5, 5},
+                 {controls::kSkinChoice, 6, -1}, {controls::kNewsTabs, 3, 3},
+                 {controls::kNewsTabs, 4, 3},    {controls::kNewsTabs, -1, 3},
+                 {controls::kNewsTabs, 1, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.control << " " << c.written);
         form->setCurrentIndex(c.control, c.written);
@@ -89,12 +94,12 @@ TEST_F(MainWindowForm, SelectionsOutsideTheListSelectNothing) {
 }
 
 TEST_F(MainWindowForm, PlacesAndVisibilityAreWritten) {
-    form->setTopAndHeight("编辑框_新闻", 45, 400);
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->geometry(), QRect(16, 45, 226, 400));
-    form->setVisible("编辑框_天气", false);
-    EXPECT_TRUE(find<QWidget>("编辑框_天气")->isHidden());
-    form->setVisible("编辑框_天气", true);
-    EXPECT_TRUE(find<QWidget>("编辑框_天气")->isVisible());
+    form->setTopAndHeight(controls::kNewsBox, 45, 400);
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->geometry(), QRect(16, 45, 226, 400));
+    form->setVisible(controls::kWeatherBox, false);
+    EXPECT_TRUE(find<QWidget>(controls::kWeatherBox)->isHidden());
+    form->setVisible(controls::kWeatherBox, true);
+    EXPECT_TRUE(find<QWidget>(controls::kWeatherBox)->isVisible());
 }
 
 TEST_F(MainWindowForm, UnknownControlsReadEmpty) {

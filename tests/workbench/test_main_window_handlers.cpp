@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "test_main_window_fixture.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -36,45 +37,46 @@ protected:
         Dialogs::clearShown();
     }
 
-    QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
-    bool checked(const char* name) const { return button(name)->isChecked(); }
-    bool hidden(const char* name) const { return find<QWidget>(name)->isHidden(); }
-    void setText(const char* name, const char* utf8) { form->setText(name, Utf8ToAnsi(utf8)); }
+    QAbstractButton* button(std::string_view name) const { return find<QAbstractButton>(name); }
+    bool checked(std::string_view name) const { return button(name)->isChecked(); }
+    bool hidden(std::string_view name) const { return find<QWidget>(name)->isHidden(); }
+    void setText(std::string_view name, const char* utf8) { form->setText(name, Utf8ToAnsi(utf8)); }
 };
 
 TEST_F(MainWindowHandlers, LinkBoxesKeepShortLinksWithinLinks) {
     const struct {
         bool links, shortLinks;
-        const char* clicked;
+        std::string_view clicked;
         bool linksAfter, shortLinksAfter;
     } cases[] = {
-        {true, true, "选择框_开启网址", false, false},
-        {true, false, "选择框_开启网址", false, false},
-        {false, false, "选择框_开启网址", true, false},
-        {true, true, "选择框_开启短链", true, false},
-        {false, false, "选择框_开启短链", true, true},
-        {true, false, "选择框_开启短链", true, true},
+        {true, true, controls::kLinksOn, false, false},
+        {true, false, controls::kLinksOn, false, false},
+        {false, false, controls::kLinksOn, true, false},
+        {true, true, controls::kShortLinksOn, true, false},
+        {false, false, controls::kShortLinksOn, true, true},
+        {true, false, controls::kShortLinksOn, true, true},
         // Only code can leave short links on without links; a click still turns links on.
-        {false, true, "选择框_开启短链", true, false},
+        {false, true, controls::kShortLinksOn, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.clicked);
         SCOPED_TRACE(::testing::Message() << c.links << c.shortLinks);
-        form->setChecked("选择框_开启网址", c.links);
-        form->setChecked("选择框_开启短链", c.shortLinks);
+        form->setChecked(controls::kLinksOn, c.links);
+        form->setChecked(controls::kShortLinksOn, c.shortLinks);
         button(c.clicked)->click();
-        EXPECT_EQ(checked("选择框_开启网址"), c.linksAfter);
-        EXPECT_EQ(checked("选择框_开启短链"), c.shortLinksAfter);
+        EXPECT_EQ(checked(controls::kLinksOn), c.linksAfter);
+        EXPECT_EQ(checked(controls::kShortLinksOn), c.shortLinksAfter);
     }
 }
 
 TEST_F(MainWindowHandlers, HeaderRadioButtonsShowAndHideTheirBoxes) {
     const struct {
-        const char* defaultRadio;
-        const char* customRadio;
-        const char* box;
-    } rows[] = {{"单选框_晨报默认头部", "单选框_晨报自定义头部", "自定义头部"},
-                {"单选框_寄语默认头部", "单选框_寄语自定义头部", "编辑框_寄语头部"}};
+        std::string_view defaultRadio;
+        std::string_view customRadio;
+        std::string_view box;
+    } rows[] = {
+        {controls::kDefaultHeader, controls::kCustomHeaderChoice, controls::kCustomHeader},
+        {controls::kQuoteDefaultHeader, controls::kQuoteCustomHeader, controls::kQuoteHeaderBox}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.box);
         setText(row.box, "保留的头部");
@@ -88,9 +90,9 @@ TEST_F(MainWindowHandlers, HeaderRadioButtonsShowAndHideTheirBoxes) {
 }
 
 TEST_F(MainWindowHandlers, ChoosingANewsCountSetsIt) {
-    auto* combo = find<QComboBox>("组合框_新闻条数");
+    auto* combo = find<QComboBox>(controls::kNewsCount);
     combo->setFocus();
-    form->setCurrentIndex("组合框_新闻条数", 3);
+    form->setCurrentIndex(controls::kNewsCount, 3);
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(combo->currentText(), QStringLiteral("9"));
     EXPECT_EQ(state.newsCount, 9);
@@ -103,44 +105,44 @@ TEST_F(MainWindowHandlers, ChoosingANewsCountSetsIt) {
 // States written from code never run the controls' handlers.
 TEST_F(MainWindowHandlers, WritingStatesFromCodeRunsNoHandler) {
     state.newsCount = 7;
-    form->setCurrentIndex("组合框_新闻条数", 6);
+    form->setCurrentIndex(controls::kNewsCount, 6);
     EXPECT_EQ(state.newsCount, 7);
 
-    form->setChecked("单选框_晨报默认头部", true);
-    form->setChecked("单选框_寄语默认头部", true);
-    EXPECT_FALSE(hidden("自定义头部"));
-    EXPECT_FALSE(hidden("编辑框_寄语头部"));
+    form->setChecked(controls::kDefaultHeader, true);
+    form->setChecked(controls::kQuoteDefaultHeader, true);
+    EXPECT_FALSE(hidden(controls::kCustomHeader));
+    EXPECT_FALSE(hidden(controls::kQuoteHeaderBox));
 
-    form->setChecked("选择框_开启网址", true);
-    form->setChecked("选择框_开启短链", true);
-    form->setChecked("选择框_开启网址", false);
-    EXPECT_TRUE(checked("选择框_开启短链"));
+    form->setChecked(controls::kLinksOn, true);
+    form->setChecked(controls::kShortLinksOn, true);
+    form->setChecked(controls::kLinksOn, false);
+    EXPECT_TRUE(checked(controls::kShortLinksOn));
 
-    const Text weather = form->text("编辑框_天气");
-    form->setChecked("单选框_天气关", true);
-    EXPECT_EQ(form->text("编辑框_天气"), weather);
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->y(), 146);
+    const Text weather = form->text(controls::kWeatherBox);
+    form->setChecked(controls::kWeatherOff, true);
+    EXPECT_EQ(form->text(controls::kWeatherBox), weather);
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->y(), 146);
 
-    form->setCurrentIndex("皮肤_组合框", 2);
-    form->setText("城镇", Utf8ToAnsi("北京"));
-    form->setCurrentIndex("高级选择夹_新闻", 2);
+    form->setCurrentIndex(controls::kSkinChoice, 2);
+    form->setText(controls::kCity, Utf8ToAnsi("北京"));
+    form->setCurrentIndex(controls::kNewsTabs, 2);
     EXPECT_TRUE(Dialogs::shown().empty());
 }
 
 TEST_F(MainWindowHandlers, WeatherSwitchMovesTheNewsBox) {
-    button("单选框_天气关")->click();
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->geometry(), QRect(16, 45, 226, 400));
-    EXPECT_EQ(form->text("编辑框_天气").substr(0, 6), Utf8ToAnsi("晨报头"));
-    button("单选框_天气开")->click();
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->geometry(), QRect(16, 146, 226, 325));
+    button(controls::kWeatherOff)->click();
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->geometry(), QRect(16, 45, 226, 400));
+    EXPECT_EQ(form->text(controls::kWeatherBox).substr(0, 6), Utf8ToAnsi("晨报头"));
+    button(controls::kWeatherOn)->click();
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->geometry(), QRect(16, 146, 226, 325));
     EXPECT_TRUE(Dialogs::shown().empty());
 }
 
 // With the weather off a weather preview only reminds the user, which counts the previews
 // without reaching the weather site.
 TEST_F(MainWindowHandlers, EnterInTheCityRunsExactlyOneWeatherPreview) {
-    button("单选框_天气关")->click();
-    auto* city = find<QLineEdit>("城镇");
+    button(controls::kWeatherOff)->click();
+    auto* city = find<QLineEdit>(controls::kCity);
     city->setFocus();
     const struct {
         Qt::Key key;
@@ -163,40 +165,40 @@ TEST_F(MainWindowHandlers, EnterInTheCityRunsExactlyOneWeatherPreview) {
 }
 
 TEST_F(MainWindowHandlers, ButtonsRunTheirOperations) {
-    button("单选框_天气关")->click();
+    button(controls::kWeatherOff)->click();
     Dialogs::clearShown();
     button("天气预览")->click();
     EXPECT_EQ(messages(), QStringList{kWeatherOffMessage});
 
     Dialogs::clearShown();
     button("按钮1")->click();
-    EXPECT_EQ(form->text("编辑框_天气"), "");
-    EXPECT_EQ(form->text("编辑框_新闻"), "");
+    EXPECT_EQ(form->text(controls::kWeatherBox), "");
+    EXPECT_EQ(form->text(controls::kNewsBox), "");
     button("一键生成")->click();
     EXPECT_EQ(messages(), QStringList{QStringLiteral("新闻内容为空")});
 
     Dialogs::clearShown();
-    form->setChecked("励志_单选", false);
-    form->setChecked("道德经_单选", true);
+    form->setChecked(controls::kMotivationalQuotes, false);
+    form->setChecked(controls::kDaodejingQuotes, true);
     button("寄语随即查看")->click();
-    const Text quote = form->text("编辑框_寄语");
+    const Text quote = form->text(controls::kQuoteBox);
     EXPECT_FALSE(quote.empty());
     EXPECT_TRUE(Dialogs::shown().empty());
 }
 
 TEST_F(MainWindowHandlers, ChangingTheBackgroundNeedsACity) {
-    form->setText("城镇", "");
+    form->setText(controls::kCity, "");
     button("更换背景")->click();
     EXPECT_EQ(messages(), QStringList{kNoCityMessage});
     Dialogs::clearShown();
-    setText("城镇", "北京");
+    setText(controls::kCity, "北京");
     button("更换背景")->click();
     EXPECT_FALSE(messages().contains(kNoCityMessage));
 }
 
 TEST_F(MainWindowHandlers, CopyPutsTheBriefingOnTheClipboard) {
-    setText("编辑框_天气", "北京早报\r\n晴\r\n");
-    setText("编辑框_新闻", "1、新闻\r\n");
+    setText(controls::kWeatherBox, "北京早报\r\n晴\r\n");
+    setText(controls::kNewsBox, "1、新闻\r\n");
     QGuiApplication::clipboard()->clear();
     button("按钮5")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("北京早报\r\n晴\r\n1、新闻\r\n"));
@@ -204,7 +206,7 @@ TEST_F(MainWindowHandlers, CopyPutsTheBriefingOnTheClipboard) {
 }
 
 TEST_F(MainWindowHandlers, TipWindowOpensFromTheLabelAndTheMenu) {
-    form->setCurrentIndex("高级选择夹_新闻", 2);
+    form->setCurrentIndex(controls::kNewsTabs, 2);
     auto* label = find<QLabel>("透明标签9");
     QTest::mouseClick(label, Qt::RightButton);
     EXPECT_TRUE(windows().isEmpty());
@@ -217,40 +219,40 @@ TEST_F(MainWindowHandlers, TipWindowOpensFromTheLabelAndTheMenu) {
 }
 
 TEST_F(MainWindowHandlers, SavedPresetsComeBackAtTheNextStart) {
-    setText("城镇", "哈尔滨");
-    setText("自定义头部", "哈尔滨早报");
-    setText("编辑框_寄语头部", "每日一句");
-    form->setCurrentIndex("皮肤_组合框", 4);
-    form->setCurrentIndex("组合框_新闻条数", 5);
-    form->setCurrentIndex("高级选择夹_新闻", 0);
-    button("单选框_军事")->click();
-    form->setChecked("选择框_开启网址", true);
-    form->setChecked("选择框_开启短链", true);
+    setText(controls::kCity, "哈尔滨");
+    setText(controls::kCustomHeader, "哈尔滨早报");
+    setText(controls::kQuoteHeaderBox, "每日一句");
+    form->setCurrentIndex(controls::kSkinChoice, 4);
+    form->setCurrentIndex(controls::kNewsCount, 5);
+    form->setCurrentIndex(controls::kNewsTabs, 0);
+    button(controls::kNewsMilitary)->click();
+    form->setChecked(controls::kLinksOn, true);
+    form->setChecked(controls::kShortLinksOn, true);
     button("按钮_保存")->click();
     EXPECT_EQ(windows(), QStringList{QStringLiteral("SuccessWindow")});
     EXPECT_TRUE(messages().isEmpty());
 
     open();
-    EXPECT_EQ(form->text("城镇"), Utf8ToAnsi("哈尔滨"));
-    EXPECT_EQ(form->text("自定义头部"), Utf8ToAnsi("哈尔滨早报"));
-    EXPECT_EQ(form->text("编辑框_寄语头部"), Utf8ToAnsi("每日一句"));
-    EXPECT_EQ(find<QComboBox>("皮肤_组合框")->currentIndex(), 4);
-    EXPECT_EQ(find<QComboBox>("组合框_新闻条数")->currentIndex(), 5);
+    EXPECT_EQ(form->text(controls::kCity), Utf8ToAnsi("哈尔滨"));
+    EXPECT_EQ(form->text(controls::kCustomHeader), Utf8ToAnsi("哈尔滨早报"));
+    EXPECT_EQ(form->text(controls::kQuoteHeaderBox), Utf8ToAnsi("每日一句"));
+    EXPECT_EQ(find<QComboBox>(controls::kSkinChoice)->currentIndex(), 4);
+    EXPECT_EQ(find<QComboBox>(controls::kNewsCount)->currentIndex(), 5);
     EXPECT_EQ(state.newsCount, 10);
-    EXPECT_TRUE(checked("单选框_军事"));
-    EXPECT_TRUE(checked("选择框_开启网址"));
-    EXPECT_TRUE(checked("选择框_开启短链"));
-    EXPECT_TRUE(checked("单选框_天气开"));
+    EXPECT_TRUE(checked(controls::kNewsMilitary));
+    EXPECT_TRUE(checked(controls::kLinksOn));
+    EXPECT_TRUE(checked(controls::kShortLinksOn));
+    EXPECT_TRUE(checked(controls::kWeatherOn));
 }
 
 TEST_F(MainWindowHandlers, SavingWithNothingSelectedKeepsNoSelection) {
-    form->setCurrentIndex("组合框_新闻条数", -1);
-    form->setCurrentIndex("皮肤_组合框", -1);
+    form->setCurrentIndex(controls::kNewsCount, -1);
+    form->setCurrentIndex(controls::kSkinChoice, -1);
     button("按钮_保存")->click();
     open();
-    EXPECT_EQ(find<QComboBox>("组合框_新闻条数")->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>(controls::kNewsCount)->currentIndex(), -1);
     EXPECT_EQ(state.newsCount, 4);
-    EXPECT_EQ(find<QComboBox>("皮肤_组合框")->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>(controls::kSkinChoice)->currentIndex(), -1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "content/weather.h"
 #include "test_main_window_fixture.h"
 #include "web/text.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -20,47 +21,48 @@ using testing::MainWindowTest;
 
 class MainWindowStart : public MainWindowTest {
 protected:
-    bool checked(const char* name) const { return find<QAbstractButton>(name)->isChecked(); }
-    QString text(const char* name) const { return ToQ(form->text(name)); }
-    static QString ToQ(const Text& gbk) { return QString::fromStdString(AnsiToUtf8(gbk)); }
+  bool checked(std::string_view name) const { return find<QAbstractButton>(name)->isChecked(); }
+  QString text(std::string_view name) const { return ToQ(form->text(name)); }
+  static QString ToQ(const Text& gbk) { return QString::fromStdString(AnsiToUtf8(gbk)); }
 };
 
 TEST_F(MainWindowStart, FirstStartWithoutPresetFile) {
     open();
-    EXPECT_EQ(text("城镇"), "");
-    EXPECT_EQ(text("自定义头部"), "");
-    EXPECT_EQ(text("编辑框_寄语头部"), "");
-    EXPECT_EQ(find<QComboBox>("组合框_新闻条数")->currentIndex(), -1);
+    EXPECT_EQ(text(controls::kCity), "");
+    EXPECT_EQ(text(controls::kCustomHeader), "");
+    EXPECT_EQ(text(controls::kQuoteHeaderBox), "");
+    EXPECT_EQ(find<QComboBox>(controls::kNewsCount)->currentIndex(), -1);
     EXPECT_EQ(state.newsCount, 0);
-    EXPECT_EQ(find<QTabWidget>("高级选择夹_新闻")->currentIndex(), 0);
+    EXPECT_EQ(find<QTabWidget>(controls::kNewsTabs)->currentIndex(), 0);
     for (auto* radio : find<QWidget>("选择夹页_频道新闻")->findChildren<QRadioButton*>()) {
         EXPECT_FALSE(radio->isChecked()) << radio->objectName().toStdString();
     }
-    EXPECT_FALSE(checked("选择框_开启网址"));
-    EXPECT_FALSE(checked("选择框_开启短链"));
+    EXPECT_FALSE(checked(controls::kLinksOn));
+    EXPECT_FALSE(checked(controls::kShortLinksOn));
     // Both custom header radio buttons are checked and their boxes stay visible.
-    EXPECT_TRUE(checked("单选框_晨报自定义头部"));
-    EXPECT_TRUE(checked("单选框_寄语自定义头部"));
-    EXPECT_FALSE(find<QWidget>("自定义头部")->isHidden());
-    EXPECT_FALSE(find<QWidget>("编辑框_寄语头部")->isHidden());
+    EXPECT_TRUE(checked(controls::kCustomHeaderChoice));
+    EXPECT_TRUE(checked(controls::kQuoteCustomHeader));
+    EXPECT_FALSE(find<QWidget>(controls::kCustomHeader)->isHidden());
+    EXPECT_FALSE(find<QWidget>(controls::kQuoteHeaderBox)->isHidden());
 
     // The missing weather switch is not "真": the weather-off step ran, and with an empty
     // custom header it asked for one.
-    EXPECT_TRUE(checked("单选框_天气关"));
-    EXPECT_FALSE(checked("单选框_天气开"));
+    EXPECT_TRUE(checked(controls::kWeatherOff));
+    EXPECT_FALSE(checked(controls::kWeatherOn));
     EXPECT_EQ(messages(), QStringList{QStringLiteral("Pemmik提示：自定义头部内容呢？老铁")});
-    EXPECT_EQ(form->text("编辑框_天气"), WeatherSeparator());
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->geometry(), QRect(16, 45, 226, 400));
+    EXPECT_EQ(form->text(controls::kWeatherBox), WeatherSeparator());
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->geometry(), QRect(16, 45, 226, 400));
 
-    EXPECT_EQ(text("透明标签_当前信息源"), QStringLiteral("当前选择："));
+    EXPECT_EQ(text(controls::kCurrentSourceLabel), QStringLiteral("当前选择："));
     EXPECT_TRUE(state.sourceName.empty() && state.sourceUrl.empty() && state.sourcePattern.empty());
-    EXPECT_EQ(find<QComboBox>("皮肤_组合框")->currentText(), QStringLiteral("大海蓝色（系统默认）"));
+    EXPECT_EQ(find<QComboBox>(controls::kSkinChoice)->currentText(),
+              QStringLiteral("大海蓝色（系统默认）"));
     EXPECT_TRUE(windows().isEmpty());
 }
 
 TEST_F(MainWindowStart, DrawsAQuoteOfTheFirstLibrary) {
     open();
-    const Text quote = form->text("编辑框_寄语");
+    const Text quote = form->text(controls::kQuoteBox);
     ASSERT_FALSE(quote.empty());
     const std::vector<Text> library = text::Split(QuoteLibrary(1), "\r\n");
     EXPECT_NE(std::find(library.begin(), library.end(), quote), library.end());
@@ -84,26 +86,26 @@ TEST_F(MainWindowStart, RestoresSavedPresets) {
         {"信息源正则", "<a>(.*?)</a>"},
     });
     open();
-    EXPECT_EQ(text("城镇"), QStringLiteral("石家庄"));
-    EXPECT_EQ(text("自定义头部"), QStringLiteral("早安石家庄"));
-    EXPECT_EQ(text("编辑框_寄语头部"), QStringLiteral("今日寄语"));
-    EXPECT_NE(text("编辑框_寄语"), QStringLiteral("不读回的寄语"));
-    EXPECT_EQ(find<QComboBox>("皮肤_组合框")->currentText(), QStringLiteral("简约黑"));
-    EXPECT_EQ(find<QComboBox>("组合框_新闻条数")->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(text(controls::kCity), QStringLiteral("石家庄"));
+    EXPECT_EQ(text(controls::kCustomHeader), QStringLiteral("早安石家庄"));
+    EXPECT_EQ(text(controls::kQuoteHeaderBox), QStringLiteral("今日寄语"));
+    EXPECT_NE(text(controls::kQuoteBox), QStringLiteral("不读回的寄语"));
+    EXPECT_EQ(find<QComboBox>(controls::kSkinChoice)->currentText(), QStringLiteral("简约黑"));
+    EXPECT_EQ(find<QComboBox>(controls::kNewsCount)->currentText(), QStringLiteral("8"));
     EXPECT_EQ(state.newsCount, 8);
-    EXPECT_EQ(find<QTabWidget>("高级选择夹_新闻")->currentIndex(), 0);
-    EXPECT_TRUE(checked("单选框_国内"));
-    EXPECT_TRUE(checked("选择框_开启网址"));
-    EXPECT_FALSE(checked("选择框_开启短链"));
+    EXPECT_EQ(find<QTabWidget>(controls::kNewsTabs)->currentIndex(), 0);
+    EXPECT_TRUE(checked(controls::kNewsDomestic));
+    EXPECT_TRUE(checked(controls::kLinksOn));
+    EXPECT_FALSE(checked(controls::kShortLinksOn));
     // Weather on: the design layout and the weather box's design text stay.
-    EXPECT_TRUE(checked("单选框_天气开"));
-    EXPECT_FALSE(checked("单选框_天气关"));
-    EXPECT_EQ(text("编辑框_天气"), QStringLiteral("Dawnquill头部"));
-    EXPECT_EQ(find<QWidget>("编辑框_新闻")->geometry(), QRect(16, 146, 226, 325));
+    EXPECT_TRUE(checked(controls::kWeatherOn));
+    EXPECT_FALSE(checked(controls::kWeatherOff));
+    EXPECT_EQ(text(controls::kWeatherBox), QStringLiteral("Dawnquill头部"));
+    EXPECT_EQ(find<QWidget>(controls::kNewsBox)->geometry(), QRect(16, 146, 226, 325));
     EXPECT_EQ(ToQ(state.sourceName), QStringLiteral("科技频道"));
     EXPECT_EQ(state.sourceUrl, "http://127.0.0.1/list.html");
     EXPECT_EQ(state.sourcePattern, "<a>(.*?)</a>");
-    EXPECT_EQ(text("透明标签_当前信息源"), QStringLiteral("当前选择：科技频道"));
+    EXPECT_EQ(text(controls::kCurrentSourceLabel), QStringLiteral("当前选择：科技频道"));
     EXPECT_TRUE(messages().isEmpty());
 }
 
@@ -118,7 +120,7 @@ TEST_F(MainWindowStart, NewsCountSelectsItsEntryOrNothing) {
         SCOPED_TRACE(c.saved);
         writePresets({{"新闻条数选", c.saved}, {"天气开关", "真"}});
         open();
-        EXPECT_EQ(find<QComboBox>("组合框_新闻条数")->currentIndex(), c.selection);
+        EXPECT_EQ(find<QComboBox>(controls::kNewsCount)->currentIndex(), c.selection);
         EXPECT_EQ(state.newsCount, c.newsCount);
     }
 }
@@ -132,10 +134,10 @@ TEST_F(MainWindowStart, WeatherIsOnOnlyForTrue) {
         SCOPED_TRACE(c.saved);
         writePresets({{"天气开关", c.saved}, {"头部", "早报"}});
         open();
-        EXPECT_EQ(checked("单选框_天气开"), c.on);
-        EXPECT_EQ(checked("单选框_天气关"), !c.on);
-        EXPECT_EQ(find<QWidget>("编辑框_新闻")->y(), c.on ? 146 : 45);
-        EXPECT_EQ(text("编辑框_天气").startsWith(QStringLiteral("早报")), !c.on);
+        EXPECT_EQ(checked(controls::kWeatherOn), c.on);
+        EXPECT_EQ(checked(controls::kWeatherOff), !c.on);
+        EXPECT_EQ(find<QWidget>(controls::kNewsBox)->y(), c.on ? 146 : 45);
+        EXPECT_EQ(text(controls::kWeatherBox).startsWith(QStringLiteral("早报")), !c.on);
     }
 }
 
@@ -151,8 +153,8 @@ TEST_F(MainWindowStart, ShortLinksOnImplyLinksOn) {
         SCOPED_TRACE(std::string(c.links) + "/" + c.shortLinks);
         writePresets({{"网址链接是否开启", c.links}, {"网址短链是否开启", c.shortLinks}});
         open();
-        EXPECT_EQ(checked("选择框_开启网址"), c.linksChecked);
-        EXPECT_EQ(checked("选择框_开启短链"), c.shortLinksChecked);
+        EXPECT_EQ(checked(controls::kLinksOn), c.linksChecked);
+        EXPECT_EQ(checked(controls::kShortLinksOn), c.shortLinksChecked);
     }
 }
 
@@ -161,31 +163,34 @@ TEST_F(MainWindowStart, RestoresTheNewsPageAndChoice) {
         const char* page;
         const char* choice;
         int currentPage;
-        const char* checkedRadio;  // null: none on the current page
-    } cases[] = {{"2", "2", 2, "单选框_成都"},
-                 {"0", "18", 0, "单选框_旅游"},
-                 {"1", "3", 1, nullptr},
-                 {"3", "1", 3, "单选框_utf8"},  // the design state of page 3 stays
-                 {"9", "1", 0, "单选框_综合"}};
+        std::string_view checkedRadio;  // empty: none on the current page
+    } cases[] = {{"2", "2", 2, controls::kLocalChengdu},
+                 {"0", "18", 0, controls::kNewsTravel},
+                 {"1", "3", 1, {}},
+                 {"3", "1", 3, controls::kSourceIsUtf8},  // the design state of page 3 stays
+                 {"9", "1", 0, controls::kNewsGeneral}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.page) + "/" + c.choice);
         writePresets({{"新闻选项卡", c.page}, {"新闻选项", c.choice}, {"天气开关", "真"}});
         open();
-        auto* tabs = find<QTabWidget>("高级选择夹_新闻");
+        auto* tabs = find<QTabWidget>(controls::kNewsTabs);
         EXPECT_EQ(tabs->currentIndex(), c.currentPage);
         QStringList checkedRadios;
         for (auto* radio : tabs->currentWidget()->findChildren<QRadioButton*>()) {
             if (radio->isChecked()) checkedRadios << radio->objectName();
         }
         EXPECT_EQ(checkedRadios,
-                  c.checkedRadio ? QStringList{QString::fromUtf8(c.checkedRadio)} : QStringList{});
+                  c.checkedRadio.empty()
+                      ? QStringList{}
+                      : QStringList{QString::fromUtf8(
+                            c.checkedRadio.data(), static_cast<qsizetype>(c.checkedRadio.size()))});
     }
 }
 
 TEST_F(MainWindowStart, ASkinIndexOutsideTheListSelectsNothing) {
     writePresets({{"皮肤", "6"}, {"天气开关", "真"}});
     open();
-    EXPECT_EQ(find<QComboBox>("皮肤_组合框")->currentIndex(), -1);
+    EXPECT_EQ(find<QComboBox>(controls::kSkinChoice)->currentIndex(), -1);
 }
 
 }  // namespace

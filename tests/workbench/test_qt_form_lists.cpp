@@ -7,13 +7,14 @@
 #include <memory>
 
 #include "support/fake_form.h"
-#include "workbench/test_main_window_fixture.h"
+#include "workbench/control_names.h"
 #include "workbench/qt_form.h"
+#include "workbench/test_main_window_fixture.h"
 
 namespace dq {
 namespace {
 
-constexpr std::string_view kList = "超级列表框_接口列表";
+constexpr std::string_view kList = controls::kInterfaceList;
 
 class ListWindow {
 public:
