@@ -307,4 +307,19 @@ Text Utf16ToAnsi(std::string_view utf16le) {
     return TextFromBytes(out);
 }
 
+std::optional<Text> CharsetToAnsi(std::string_view bytes, std::string_view charset) {
+    if (charset.empty()) return std::nullopt;  // ICU would open its default set for ""
+    Converter named = Open(std::string(charset).c_str());
+    if (!named) return std::nullopt;
+    UErrorCode err = U_ZERO_ERROR;
+    const std::string canonical = ucnv_getName(named.get(), &err);
+    if (U_FAILURE(err)) return std::nullopt;
+    if (canonical == kUtf8Name) {
+        std::string_view utf8 = UpToNul(bytes);
+        if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);
+        return Utf8ToGbk(utf8);
+    }
+    return Convert(bytes, canonical.c_str(), kGbkName);
+}
+
 }  // namespace dq

@@ -3,6 +3,8 @@
 // short, and every input ends at its first NUL (its first zero unit for UTF-16).
 #pragma once
 
+#include <optional>
+
 #include "web/text.h"
 
 namespace dq {
@@ -21,5 +23,11 @@ Bytes AnsiToUtf16(std::string_view ansi, bool leaveTerminatorOff = false);
 // unit, and a base letter followed by combining marks becomes the precomposed letter where
 // GBK has one.
 Text Utf16ToAnsi(std::string_view utf16le);
+
+// Bytes in the character set named charset (any name or alias ICU knows: "utf-8", "big5",
+// "GBK", "iso-8859-1" ...) to GBK Text, a question mark for what GBK lacks; the bytes end at
+// their first NUL. A leading UTF-8 byte order mark is a signature, not text, and is dropped.
+// nullopt when the name is empty or names no set ICU knows.
+std::optional<Text> CharsetToAnsi(std::string_view bytes, std::string_view charset);
 
 }  // namespace dq

@@ -14,6 +14,7 @@ struct FetchLimits {
     std::chrono::milliseconds connectTimeout{60'000};
     std::chrono::seconds stallTimeout{30};      // no data at all for this long ends the transfer
     std::size_t maxBodyBytes = 64u << 20;       // the body is cut here
+    std::chrono::seconds requestTimeout{30};    // WebRequest's time-out when its caller gives none
 };
 
 // The limits in force now.

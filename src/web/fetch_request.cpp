@@ -1,18 +1,14 @@
 #include "web/fetch_request.h"
 
-#include <array>
 #include <string_view>
 
 #include "web/curl_transfer.h"
+#include "web/http_verbs.h"
 #include "web/text_utils.h"
 
 namespace dq::web {
 namespace {
 
-constexpr std::array<std::string_view, 8> kVerbs = {"GET",     "POST",   "HEAD",  "PUT",
-                                                    "OPTIONS", "DELETE", "TRACE", "CONNECT"};
-constexpr int kPost = 1;
-constexpr int kHead = 2;
 constexpr std::string_view kDefaultAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 constexpr std::string_view kCrLf = "\r\n";
 
@@ -38,7 +34,7 @@ void CompleteHeaders(Text& headers, int method, const Text& url) {
     if (!Contains(headers, "Accept:")) headers += "\r\nAccept: */*";
     if (!Contains(headers, "Referer:")) headers += "\r\nReferer: " + url;
     if (!Contains(headers, "Accept-Language:")) headers += "\r\nAccept-Language: zh-cn";
-    if (method == kPost && !Contains(headers, "Content-Type:"))
+    if (method == kPostMethod && !Contains(headers, "Content-Type:"))
         headers += "\r\nContent-Type: application/x-www-form-urlencoded";
 }
 
@@ -66,17 +62,15 @@ FetchRequest BuildFetchRequest(const Text& url, const FetchOptions& options) {
     FetchRequest request;
     request.headers = options.normalizeHeaders ? NormalizeHeaderNames(options.headers)
                                                : options.headers;
-    request.method = options.method >= 0 && options.method < static_cast<int>(kVerbs.size())
-                         ? options.method
-                         : 0;
-    request.verb = Text(kVerbs[static_cast<std::size_t>(request.method)]);
+    request.method = ClampMethod(options.method);
+    request.verb = Text(VerbName(request.method));
     request.https = text::Equal(text::Left(url, 8), "https://", true);
     request.address = AddressFor(url, request.https);
     request.agent = UserAgentFor(request.headers);
     if (options.completeHeaders) CompleteHeaders(request.headers, request.method, url);
     AddCookieLine(request.headers, options.cookies);
     request.agentInBlock = HasHeaderLine(request.headers, "User-Agent:");
-    if (request.method != 0 && request.method != kHead)
+    if (request.method != 0 && request.method != kHeadMethod)
         request.body = options.postBytes.empty() ? options.postText : options.postBytes;
     return request;
 }

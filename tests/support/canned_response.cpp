@@ -53,6 +53,13 @@ CannedResponse CannedResponse::Verbatim(std::string bytes) {
     return response;
 }
 
+CannedResponse CannedResponse::Trickle(std::string body, std::chrono::milliseconds interval) {
+    CannedResponse response = Ok(std::move(body), "text/plain");
+    response.delivery = Delivery::Trickle;
+    response.trickleInterval = interval;
+    return response;
+}
+
 CannedResponse CannedResponse::Silence() {
     CannedResponse response;
     response.delivery = Delivery::NeverAnswer;

@@ -1,6 +1,7 @@
 // What the loopback test server answers on one route.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct CannedResponse {
         NeverAnswer,   // read the request, then send nothing until the server stops
         StallMidBody,  // send the head and the first half of the body, then nothing more
         Raw,           // send the bytes of raw exactly as they stand, then close
+        Trickle,       // send the head, then the body one byte per trickleInterval
     };
 
     int status = 200;
@@ -23,6 +25,7 @@ struct CannedResponse {
     std::string body;  // any bytes, NUL included; not sent for a HEAD request
     Delivery delivery = Delivery::Complete;
     std::string raw;   // the whole answer for Delivery::Raw
+    std::chrono::milliseconds trickleInterval{0};  // the pause before each body byte (Trickle)
 
     // 200 OK with a body and, when given, a Content-Type line.
     static CannedResponse Ok(std::string body, std::string contentType = "text/html");
@@ -32,6 +35,8 @@ struct CannedResponse {
     static CannedResponse Verbatim(std::string bytes);
     // An answer that never comes.
     static CannedResponse Silence();
+    // 200 OK whose body arrives one byte per interval: slow, but never stalled for longer.
+    static CannedResponse Trickle(std::string body, std::chrono::milliseconds interval);
 };
 
 // The bytes of a Complete or StallMidBody answer; headOnly leaves out the body (HEAD).

@@ -181,6 +181,16 @@ void TestServer::deliver(ServerStream& stream, const CannedResponse& response, b
             waitUntilStopped();
             return;
         }
+        case Delivery::Trickle: {
+            const std::string whole = SerializeResponse(response, headOnly);
+            const std::size_t head = whole.size() - (headOnly ? 0 : response.body.size());
+            if (!stream.writeAll(std::string_view(whole).substr(0, head))) return;
+            for (std::size_t i = head; i < whole.size(); ++i) {
+                if (stoppedWithin(response.trickleInterval)) return;
+                if (!stream.writeAll(std::string_view(whole).substr(i, 1))) return;
+            }
+            return;
+        }
     }
 }
 
@@ -197,6 +207,11 @@ CannedResponse TestServer::answerFor(const RecordedRequest& request) const {
     missing.status = 404;
     missing.reason = "Not Found";
     return missing;
+}
+
+bool TestServer::stoppedWithin(std::chrono::milliseconds interval) {
+    std::unique_lock lock(mutex_);
+    return stopped_.wait_for(lock, interval, [this] { return stopping_; });
 }
 
 void TestServer::waitUntilStopped() {

@@ -12,11 +12,12 @@
 // its Content-Length, and "Expect: 100-continue" is answered. Routes are matched by Host (when
 // given) and then by the full target ("/a?b=1"), then by the path alone ("/a"); an unmatched
 // request gets 404. Canned answers can be complete, stall before answering, stop mid-body or
-// be raw bytes (canned_response.h). Every request is recorded before it is answered, so a
+// be raw bytes or trickle in (canned_response.h). Every request is recorded before it is answered, so a
 // client call that has returned finds its request in requests(). The destructor stops the
 // server, wakes any stalled connection and joins every thread.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -64,6 +65,8 @@ private:
     void deliver(ServerStream& stream, const CannedResponse& response, bool headOnly);
     CannedResponse answerFor(const RecordedRequest& request) const;
     void waitUntilStopped();
+    // Waits for interval or until the server stops; true when it stopped.
+    bool stoppedWithin(std::chrono::milliseconds interval);
 
     std::string address_;
     int listener_ = -1;
