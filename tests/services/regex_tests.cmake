@@ -21,3 +21,13 @@ gtest_discover_tests(regex_limits_test DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 3
 dq_add_test(gbk_subject_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/gbk_subject_test.cpp
     LIBS dq_services dq_text)
+
+dq_add_test(json_reader_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/json_reader_test.cpp
+    LIBS dq_json dq_text)
+
+dq_add_test(json_node_comparison_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/json_node_comparison_test.cpp
+    LIBS dq_json dq_text)
+target_compile_definitions(json_node_comparison_test PRIVATE
+    DQ_JSON_STRINGIFY_SCRIPT="${CMAKE_CURRENT_LIST_DIR}/json_stringify.js")
