@@ -1,0 +1,11 @@
+find_package(nlohmann_json REQUIRED)
+find_package(OpenSSL REQUIRED)
+
+# Group robots (WeCom, DingTalk, Feishu): the stored robots, the messages and their signatures,
+# posting over the shared transfer layer, what the robots answered, and the "发送到群" handler.
+# Widget-free.
+dq_add_library(dq_robots
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_message.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/robot_signature.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_answer.cpp
+    LIBS dq_presets OpenSSL::Crypto CURL::libcurl
+    PUBLIC_LIBS dq_workbench_core dq_text nlohmann_json::nlohmann_json)
