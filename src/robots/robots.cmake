@@ -9,3 +9,9 @@ dq_add_library(dq_robots
             ${CMAKE_CURRENT_LIST_DIR}/robot_signature.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_answer.cpp
     LIBS dq_presets OpenSSL::Crypto CURL::libcurl
     PUBLIC_LIBS dq_workbench_core dq_text nlohmann_json::nlohmann_json)
+
+# The window "群机器人" over Qt Widgets; messages go through the Messages port.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+dq_add_library(dq_robots_gui
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings_window.cpp
+    PUBLIC_LIBS Qt6::Widgets dq_robots dq_workbench_core)

@@ -2,6 +2,7 @@
 // Form port. One place for every name that code spells out.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace dq::controls {
@@ -88,5 +89,27 @@ inline constexpr std::string_view kLocalXinghua = "单选框_兴华";
 inline constexpr std::string_view kLocalDeyang = "单选框_德阳";
 inline constexpr std::string_view kLocalChengdu = "单选框_成都";
 inline constexpr std::string_view kLocalShijiazhuang = "单选框_石家庄";
+
+// Main window: posting to the group robots.
+inline constexpr std::string_view kPostToGroup = "按钮_发送到群";
+inline constexpr std::string_view kRobotMenuItem = "群机器人";
+
+// Window 群机器人. The controls of a robot slot are named by kind, role and the slot's number
+// (1 to 3) in place of "#": "组合框_机器人1_类型".
+inline constexpr std::string_view kRobotWindow = "群机器人窗口";
+inline constexpr std::string_view kRobotSave = "按钮_机器人保存";
+inline constexpr std::string_view kRobotCancel = "按钮_机器人取消";
+inline constexpr std::string_view kRobotEnabledRole = "选择框_机器人#_启用";
+inline constexpr std::string_view kRobotKindRole = "组合框_机器人#_类型";
+inline constexpr std::string_view kRobotWebhookRole = "编辑框_机器人#_地址";
+inline constexpr std::string_view kRobotSecretRole = "编辑框_机器人#_密钥";
+inline constexpr std::string_view kRobotClearSecretRole = "选择框_机器人#_清除密钥";
+
+// The name of role for the robot slot (0-based).
+inline std::string RobotControl(std::string_view role, int slot) {
+    std::string name(role);
+    name.replace(name.find('#'), 1, std::to_string(slot + 1));
+    return name;
+}
 
 }  // namespace dq::controls

@@ -5,3 +5,8 @@ dq_add_test(robots_tests
             ${CMAKE_CURRENT_LIST_DIR}/robot_signature_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/robot_answer_test.cpp
     LIBS dq_robots)
+
+# The window "群机器人", on the offscreen platform.
+dq_add_test(robots_window_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings_window_test.cpp
+    LIBS dq_robots_gui dq_workbench dq_test_fakes)
