@@ -8,6 +8,7 @@
 #include "content/news_preview.h"
 #include "content/quotes.h"
 #include "content/weather.h"
+#include "robots/robot_settings_window.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
 #include "workbench/control_names.h"
@@ -87,6 +88,7 @@ void MainWindow::connectHandlers() {
     connect(ui_->按钮_获取接口, &QPushButton::clicked, this, &MainWindow::fetchInterfaceList);
     connect(ui_->按钮_信息源管理, &QPushButton::clicked, this, &MainWindow::openSourceManager);
     connect(ui_->作者, &QAction::triggered, this, &MainWindow::openTipWindow);
+    connect(ui_->群机器人, &QAction::triggered, this, &MainWindow::openRobotSettings);
     connect(ui_->皮肤_组合框, &QComboBox::activated, this, &MainWindow::applySkin);
     connect(ui_->按钮_保存, &QPushButton::clicked, this, &MainWindow::savePresets);
     connect(ui_->一键生成, &QPushButton::clicked, this, &MainWindow::generateBriefing);
@@ -139,6 +141,11 @@ void MainWindow::shortLinksClicked() {
 }
 
 void MainWindow::openTipWindow() { dialogs_.showTip(); }
+
+void MainWindow::openRobotSettings() {
+    robots::RobotSettingsWindow window(runDirectory_, dialogs_, this);
+    dialogs_.openModal(window);
+}
 
 void MainWindow::savePresets() { presets_.saveAll(form_, dialogs_); }
 

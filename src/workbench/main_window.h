@@ -51,6 +51,7 @@ private:
     void linksClicked();
     void shortLinksClicked();
     void openTipWindow();
+    void openRobotSettings();
     void savePresets();
     void generateBriefing();
     void copyBriefing();

@@ -6,7 +6,8 @@ dq_add_test(robots_tests
             ${CMAKE_CURRENT_LIST_DIR}/robot_answer_test.cpp
     LIBS dq_robots)
 
-# The window "群机器人", on the offscreen platform.
+# The window "群机器人" and the main window's controls for the robots, on the offscreen platform.
 dq_add_test(robots_window_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings_window_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/robot_main_window_test.cpp
     LIBS dq_robots_gui dq_workbench dq_test_fakes)
