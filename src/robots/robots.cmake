@@ -7,7 +7,9 @@ find_package(OpenSSL REQUIRED)
 dq_add_library(dq_robots
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_message.cpp
             ${CMAKE_CURRENT_LIST_DIR}/robot_signature.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_answer.cpp
-    LIBS dq_presets OpenSSL::Crypto CURL::libcurl
+            ${CMAKE_CURRENT_LIST_DIR}/robot_transport.cpp ${CMAKE_CURRENT_LIST_DIR}/robot_post.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/post_briefing.cpp
+    LIBS dq_presets dq_web dq_briefing OpenSSL::Crypto CURL::libcurl
     PUBLIC_LIBS dq_workbench_core dq_text nlohmann_json::nlohmann_json)
 
 # The window "群机器人" over Qt Widgets; messages go through the Messages port.

@@ -8,9 +8,11 @@
 #include "content/news_preview.h"
 #include "content/quotes.h"
 #include "content/weather.h"
+#include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
+#include "workbench/busy_state.h"
 #include "workbench/control_names.h"
 #include "workbench/message_texts.h"
 #include "workbench/qt_text.h"
@@ -93,6 +95,7 @@ void MainWindow::connectHandlers() {
     connect(ui_->按钮_保存, &QPushButton::clicked, this, &MainWindow::savePresets);
     connect(ui_->一键生成, &QPushButton::clicked, this, &MainWindow::generateBriefing);
     connect(ui_->按钮5, &QPushButton::clicked, this, &MainWindow::copyBriefing);
+    connect(ui_->按钮_发送到群, &QPushButton::clicked, this, &MainWindow::postBriefing);
     connect(ui_->按钮1, &QPushButton::clicked, this, &MainWindow::clearPreviews);
     connect(ui_->更换背景, &QPushButton::clicked, this, &MainWindow::changeBackground);
 }
@@ -154,6 +157,11 @@ void MainWindow::generateBriefing() { GenerateBriefing(form_, state_, dialogs_, 
 void MainWindow::copyBriefing() {
     SystemClipboard clipboard;
     CopyBriefing(form_, clipboard, dialogs_);
+}
+
+void MainWindow::postBriefing() {
+    BusyState busy;
+    robots::PostBriefing(form_, dialogs_, runDirectory_, BusyState::Pump());
 }
 
 void MainWindow::clearPreviews() { ClearPreviews(form_); }

@@ -55,6 +55,7 @@ private:
     void savePresets();
     void generateBriefing();
     void copyBriefing();
+    void postBriefing();
     void clearPreviews();
     void changeBackground();
 

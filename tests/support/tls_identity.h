@@ -1,5 +1,5 @@
 // A throw-away TLS identity for the loopback test server: an EC P-256 key and a self-signed
-// certificate for "localhost", made in memory when first needed and shared by every server of
+// certificate for "localhost" (and the group-robot hosts the robot tests route), made in memory when first needed and shared by every server of
 // the test process. Clients under test accept any certificate unless they verify; those that
 // verify trust it through TestCertificatePem.
 #pragma once
