@@ -1,10 +1,6 @@
 // "发送到群" and the unattended post, over a form and loopback robot fakes.
 #include "robots/post_briefing.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -14,7 +10,7 @@
 #include "support/fake_form.h"
 #include "support/loopback_site.h"
 #include "support/recording_messages.h"
-#include "support/tls_identity.h"
+#include "robots/trusted_test_ca.h"
 #include "web/encoding.h"
 #include "workbench/control_names.h"
 #include "workbench/presets_temp_dir.h"
@@ -27,8 +23,6 @@ using dq::testing::CannedResponse;
 class PostBriefingTest : public ::testing::Test {
 protected:
     PostBriefingTest() {
-        std::ofstream(caPath_) << dq::testing::TestCertificatePem();
-        testing::SetExtraTrustedCaFile(caPath_.string());
         site.server.on("/cgi-bin/webhook/send",
                        CannedResponse::Ok(R"({"errcode":0,"errmsg":"ok"})", "application/json"));
         site.server.on("/robot/send", CannedResponse::Ok(
@@ -36,10 +30,6 @@ protected:
                                           "application/json"));
         form.setText(controls::kWeatherBox, Utf8ToAnsi("北京 晴\r\n"));
         form.setText(controls::kNewsBox, Utf8ToAnsi("1、新闻\r\n"));
-    }
-    ~PostBriefingTest() override {
-        testing::SetExtraTrustedCaFile("");
-        std::filesystem::remove(caPath_);
     }
 
     void store(std::initializer_list<std::pair<int, Robot>> robots) {
@@ -50,8 +40,7 @@ protected:
 
     std::string shownText(std::size_t index) const { return AnsiToUtf8(messages.shown.at(index).text); }
 
-    std::filesystem::path caPath_ = std::filesystem::temp_directory_path() /
-                                    ("dq-robot-ca-" + std::to_string(::getpid()) + ".pem");
+    TrustedTestCa trustedCa;
     dq::testing::LoopbackSite site{"qyapi.weixin.qq.com", "oapi.dingtalk.com"};
     dq::testing::TempDir dir;
     dq::testing::FakeForm form;

@@ -2,10 +2,6 @@
 // over TLS with a certificate the test trusts.
 #include "robots/robot_post.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,7 +10,7 @@
 #include "robots/robot_signature.h"
 #include "robots/robot_transport.h"
 #include "support/loopback_site.h"
-#include "support/tls_identity.h"
+#include "robots/trusted_test_ca.h"
 #include "web/fetch_limits.h"
 
 namespace dq::robots {
@@ -41,15 +37,9 @@ std::string QueryValue(const std::string& target, const std::string& name) {
 class RobotPost : public ::testing::Test {
 protected:
     RobotPost() {
-        std::ofstream(caPath_) << dq::testing::TestCertificatePem();
-        testing::SetExtraTrustedCaFile(caPath_.string());
         site.server.on("/cgi-bin/webhook/send", Json(R"({"errcode":0,"errmsg":"ok"})"));
         site.server.on("/robot/send", Json(R"({"errcode":0,"errmsg":"ok"})"));
         site.server.on("/open-apis/bot/v2/hook/fh", Json(R"({"code":0,"msg":"success","data":{}})"));
-    }
-    ~RobotPost() override {
-        testing::SetExtraTrustedCaFile("");
-        std::filesystem::remove(caPath_);
     }
 
     static RobotList Only(const Robot& robot) {
@@ -58,8 +48,7 @@ protected:
         return robots;
     }
 
-    std::filesystem::path caPath_ = std::filesystem::temp_directory_path() /
-                                    ("dq-robot-ca-" + std::to_string(::getpid()) + ".pem");
+    TrustedTestCa trustedCa;
     web::testing::ScopedFetchLimits limits{{std::chrono::milliseconds(2000), std::chrono::seconds(1)}};
     LoopbackSite site{"qyapi.weixin.qq.com", "oapi.dingtalk.com", "open.feishu.cn"};
 };

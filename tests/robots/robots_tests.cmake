@@ -16,4 +16,4 @@ dq_add_test(robots_post_tests
 dq_add_test(robots_window_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/robot_settings_window_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/robot_main_window_test.cpp
-    LIBS dq_robots_gui dq_workbench dq_test_fakes)
+    LIBS dq_robots_gui dq_workbench dq_test_fakes dq_test_server)
