@@ -2,7 +2,6 @@
 // for the ECMAScript dialect, and the bounded search loop that collects its matches.
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -16,18 +15,23 @@ struct PatternOptions {
     bool multiLine = false;
 };
 
-// The limits that keep one run finite. A run that exceeds one of them ends with the matches
-// found before it.
+// The limits that keep one run finite. They count work, not time, so a run gives the same
+// matches on a busy machine as on an idle one. A run whose search step exceeds one of them
+// ends with the matches found before that step.
 struct SearchLimits {
-    // Backtracking budget of one match attempt (one start position).
-    std::uint32_t matchLimit;
+    // Backtracking budget of a start position that needs no special care; most do.
+    std::uint32_t cheapStartLimit;
+    // Largest backtracking budget of one start position.
+    std::uint32_t startLimit;
+    // Backtracking work the whole run may spend on the start positions that need more than
+    // the cheap budget.
+    std::uint64_t runBudget;
+    // Deepest nesting of backtracking points the interpreter may reach in one step.
+    std::uint32_t depthLimit;
     // Largest JIT stack; a step that needs more is retried by the interpreter.
     std::size_t jitStackMax;
     // Heap the interpreter may use for its backtracking frames, in KiB.
     std::uint32_t heapLimitKiB;
-    // Time after which the run stops, checked as match attempts begin: many attempts that
-    // each stay within their budget can still add up to a freeze.
-    std::chrono::milliseconds runTime;
 };
 
 // The limits every run uses.
@@ -54,16 +58,21 @@ public:
     // Searches a UTF-8 subject from the left: every non-overlapping match when global (after
     // an empty match the next search starts one character further), else the first. Each
     // match is handed to sink in subject order. Returns false when a search step ran out of
-    // its limits or the run out of its time, and the run was cut short. trustedUtf8 skips the
+    // its limits and the run was cut short. trustedUtf8 skips the
     // UTF-8 check of a subject that the caller made itself.
     bool ForEachMatch(std::string_view utf8Subject, bool global, const MatchSink& sink,
                       bool trustedUtf8 = false) const;
 
 private:
     struct Handles;
-    Pcre2Pattern(std::unique_ptr<Handles> handles, std::chrono::milliseconds runTime);
+    Pcre2Pattern(std::unique_ptr<Handles> handles, const SearchLimits& limits);
+    // One pcre2_match from start, trying start positions up to lastStart (PCRE2_UNSET: all).
+    int Search(std::string_view subject, std::size_t start, std::size_t lastStart,
+               std::uint32_t matchLimit, std::uint32_t options) const;
+    int SearchBounded(std::string_view subject, std::size_t start, std::uint64_t& runBudget,
+                      std::uint32_t options) const;
     std::unique_ptr<Handles> handles_;
-    std::chrono::milliseconds runTime_;
+    SearchLimits limits_;
 };
 
 }  // namespace dq::services

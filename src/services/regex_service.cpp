@@ -21,6 +21,7 @@ bool RegexService::Create(const Text& pattern, const Text& subject, bool caseSen
                           bool multiLine, bool global, bool replacePlaceholder) {
     spans_.clear();
     slots_ = 0;
+    compiled_ = false;
     pattern_ = replacePlaceholder ? text::ReplaceAll(pattern, QuotePlaceholder(), kDoubleQuote)
                                   : TextFromBytes(pattern);
     subject_ = services::GbkSubject(subject);
@@ -29,6 +30,7 @@ bool RegexService::Create(const Text& pattern, const Text& subject, bool caseSen
         AnsiToUtf8(pattern_),
         services::PatternOptions{.ignoreCase = !caseSensitive, .multiLine = multiLine});
     if (!compiled) return false;
+    compiled_ = true;
 
     slots_ = compiled->GroupCount() + 1;
     compiled->ForEachMatch(subject_.Utf8(), global,
@@ -70,6 +72,7 @@ int RegexService::GroupCount() const {
 }
 
 Text RegexService::ReplaceMatches(const Text& replacement) const {
+    if (!compiled_) return {};
     const Text& subject = subject_.Gbk();
     Text out;
     out.reserve(subject.size());

@@ -7,8 +7,10 @@
 // empty result: a pattern that does not compile, an index outside the list, an unset group.
 // One object serves one caller; reading operations are not meant to run on several threads.
 //
-// A runaway pattern never freezes the caller: each search step has a backtracking budget and
-// the whole run a time budget; a run that exhausts either ends with the matches found so far.
+// A runaway pattern never freezes the caller: each search for the next match has a budget of
+// backtracking work, nesting depth and heap (see pcre2_pattern.h); a search that exhausts one
+// ends the run with the matches found so far. The budgets count work, not time, so the
+// answer is the same on any machine.
 #pragma once
 
 #include "services/gbk_subject.h"
@@ -48,7 +50,8 @@ public:
     int GroupCount() const;
 
     // The subject of the last Create with each match replaced by replacement, in which $1..$9
-    // stand for the groups, $& for the whole match and $$ for one dollar sign.
+    // stand for the groups, $& for the whole match and $$ for one dollar sign; empty Text
+    // before Create and after a failed one.
     Text ReplaceMatches(const Text& replacement) const;
 
     // The pattern in force after placeholder substitution; empty before the first Create.
@@ -71,6 +74,7 @@ private:
     services::GbkSubject subject_;
     std::size_t slots_ = 0;     // spans per match: the whole match and every group
     std::vector<Span> spans_;   // slots_ spans per match, in UTF-8 byte offsets
+    bool compiled_ = false;     // the last Create compiled its pattern
 };
 
 }  // namespace dq

@@ -148,8 +148,17 @@ const std::vector<ComparisonCase>& Cases() {
         // first match only
         {"(\\d)(\\d)?", "12 3", true, true, false},
         {"$", "a\nb", true, true, false},
+        // white space classes, empty iterations, class escapes beside a dash, large counts
+        {"[\\S]+|[^\\S\n]+|[^\\s\\S]", "甲　乙 \n丙\u3000"},
+        {"(|a)+|(?:|b)*|(c?)*", "aaa bb cc"},
+        {"(a|)+x|(a?){2,}y", "aax aay"},
+        {"[\\w-./:]+|[\\d-z]+", "http://a.cn/x-y.html 1-z"},
+        {"a{0,70000}|\\k|\\c1|[\\c1\\c_]", "aa k \\c1 \u0011"},
+        {"(?<n>a)\\k<n>|[\\cA-\\cZ]", "aa \u0001"},
         // invalid patterns
         {"(a", "a"},
+        {"a)(b", "ab"},
+        {"(?>a)|(?|a)|a++", "a"},
         {"a)", "a"},
         {"[b", "b"},
         {"*a", "a"},
