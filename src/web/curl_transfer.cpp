@@ -46,7 +46,15 @@ std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* user
     } else if (line == "\r\n" || line == "\n") {
         result.headersComplete = true;
     }
-    if (result.rawHeaders.size() < exchange.request.maxHeaderBytes) result.rawHeaders.append(line);
+    // A server may end its lines with a bare LF; the block is kept with CR LF line ends, as
+    // the cookie and header readers expect.
+    std::string_view content = line;
+    if (content.ends_with('\n')) content.remove_suffix(1);
+    if (content.ends_with('\r')) content.remove_suffix(1);
+    if (result.rawHeaders.size() < exchange.request.maxHeaderBytes) {
+        result.rawHeaders.append(content);
+        if (content.size() < line.size()) result.rawHeaders.append(kCrLf);
+    }
     return line.size();
 }
 
@@ -148,6 +156,11 @@ void SetConnection(CURL* handle, const TransferRequest& request) {
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      static_cast<long>(request.limits.stallTimeout.count()));
+    // A server that trickles a few bytes a second never stalls; the overall bound ends it.
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS,
+                     static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                           request.limits.transferTimeout)
+                                           .count()));
     if (!request.userAgent.empty())
         curl_easy_setopt(handle, CURLOPT_USERAGENT, request.userAgent.c_str());
 }

@@ -1,6 +1,7 @@
 // Time and size bounds of every transfer of the libcurl layer (web/curl_transfer.h), so that a
 // dead or endless server cannot hang the window: connecting is given up after a while, a
-// transfer that stalls without data is given up, and a body is cut at a maximum size. A
+// transfer that stalls without data is given up, a transfer that trickles on is cut after an
+// overall bound, and a body is cut at a maximum size. A
 // TransferRequest starts from the limits in force and a caller may tighten its own copy.
 // Tests shorten them.
 #pragma once
@@ -14,6 +15,8 @@ struct FetchLimits {
     std::chrono::milliseconds connectTimeout{60'000};
     std::chrono::seconds stallTimeout{30};      // no data at all for this long ends the transfer
     std::size_t maxBodyBytes = 64u << 20;       // the body is cut here
+    // The whole transfer, however steadily data arrives, ends after this; what arrived stays.
+    std::chrono::seconds transferTimeout{120};
     std::chrono::seconds requestTimeout{30};    // WebRequest's time-out when its caller gives none
 };
 

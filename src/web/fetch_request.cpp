@@ -46,14 +46,36 @@ void AddCookieLine(Text& headers, const std::optional<Text>& cookies) {
         headers += "\r\nCookie: " + *cookies;
 }
 
+// The path as sent: a space (which libcurl refuses) and every byte above 0x7F percent-encoded
+// with upper-case hex. A custom source's address with Chinese characters thus sends their
+// GBK bytes, as the address was typed in the system code page; sites of that kind read GBK
+// paths, and upper case is the form RFC 3986 recommends.
+Text EscapedPath(const Text& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    Text out;
+    out.reserve(path.size());
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == ' ' || byte >= 0x80) {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 Text AddressFor(const Text& url, bool https) {
-    const int port = UrlPort(url);
+    const int defaultPort = https ? 443 : 80;
+    // "host:" with no digits reads as port 0; for the request it means the scheme's port.
+    int port = UrlPort(url);
+    if (port == 0) port = defaultPort;
     Text address = https ? "https://" : "http://";
     address += UrlHost(url);
-    if (port != (https ? 443 : 80)) address += ":" + std::to_string(port);
-    // libcurl refuses a URL with a space in it (bytes above 0x7F it escapes itself); the page
-    // address a user typed may well hold one.
-    return address + text::ReplaceAll(UrlPath(url), " ", "%20");
+    if (port != defaultPort) address += ":" + std::to_string(port);
+    return address + EscapedPath(UrlPath(url));
 }
 
 }  // namespace

@@ -242,10 +242,21 @@ TEST(FetchRequest, UrlWithoutSchemeIsPlainHttpOnPort80) {
 
 TEST(FetchRequest, SpacesAndChineseInTheAddressArriveEscaped) {
     TestServer server;
-    server.on("/a%20b/%d6%d0", CannedResponse::Ok("found"));
-    // "中" in GBK is D6 D0.
-    EXPECT_EQ(WebFetch(server.url("/a b/\xD6\xD0?q=x y")), "found");
-    EXPECT_EQ(server.lastRequest().requestLine, "GET /a%20b/%d6%d0?q=x%20y HTTP/1.1");
+    server.on("/a%20b/%D6%D0", CannedResponse::Ok("found"));
+    // "中" in GBK is D6 D0: the address's own bytes go out, percent-encoded in upper case.
+    EXPECT_EQ(WebFetch(server.url("/a b/\xD6\xD0?q=x y&k=\xD6\xD0")), "found");
+    EXPECT_EQ(server.lastRequest().requestLine,
+              "GET /a%20b/%D6%D0?q=x%20y&k=%D6%D0 HTTP/1.1");
+}
+
+TEST(FetchRequest, AnEmptyPortIsTheSchemesPort) {
+    LoopbackSite site({"plain.example:80", "secure.example:443"});
+    site.server.on("/p", CannedResponse::Ok("page"));
+    EXPECT_EQ(WebFetch("http://plain.example:/p"), "page");
+    EXPECT_EQ(site.server.lastRequest().header("Host"), "plain.example");
+    EXPECT_EQ(WebFetch("https://secure.example:/p"), "page");
+    EXPECT_TRUE(site.server.lastRequest().secure);
+    EXPECT_EQ(site.server.requests().size(), 2u);
 }
 
 TEST(FetchRequest, HttpsWithExplicitPortUsesTlsOnThatPort) {

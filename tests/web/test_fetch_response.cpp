@@ -149,15 +149,30 @@ TEST(FetchResponse, NoCookieEngineBetweenCalls) {
 }
 
 class FetchFailure : public ::testing::Test {
+public:
+    static constexpr std::chrono::seconds kTransferBound{2};
+
 protected:
     web::FetchLimits shortLimits() {
         web::FetchLimits limits;
         limits.connectTimeout = std::chrono::seconds(2);
         limits.stallTimeout = std::chrono::seconds(1);
+        limits.transferTimeout = kTransferBound;
         return limits;
     }
     web::testing::ScopedFetchLimits limits_{shortLimits()};
 };
+
+TEST_F(FetchFailure, ATricklingServerIsCutAfterTheOverallBoundKeepingWhatArrived) {
+    // Five bytes a second never stalls the transfer; the whole body would take 20 seconds.
+    const std::string body(100, 'x');
+    TestServer server;
+    server.on("/slow", CannedResponse::Trickle(body, std::chrono::milliseconds(200)));
+    const Bytes got = WebFetchBytes(server.url("/slow"));
+    EXPECT_FALSE(got.empty());
+    EXPECT_LT(got.size(), body.size());
+    EXPECT_EQ(got, body.substr(0, got.size()));
+}
 
 TEST_F(FetchFailure, UnreachablePortGivesEmptyResults) {
     LoopbackSite site({});
@@ -201,10 +216,10 @@ TEST_F(FetchFailure, BodyIsCutAtTheSizeLimit) {
     EXPECT_EQ(WebFetchBytes(server.url("/big")), big.substr(0, 1000));
 }
 
-TEST(FetchResponse, LfOnlyHeaderLinesArePassedOnAsTheyCame) {
+TEST(FetchResponse, LfOnlyHeaderLinesComeBackCrLfSeparated) {
     TestServer server;
-    server.on("/raw", CannedResponse::Verbatim("HTTP/1.1 200 OK\r\nSet-Cookie: r=1\r\n"
-                                               "Content-Length: 2\r\nConnection: close\r\n\r\nhi"));
+    server.on("/raw", CannedResponse::Verbatim("HTTP/1.1 200 OK\nSet-Cookie: r=1\n"
+                                               "Content-Length: 2\nConnection: close\n\nhi"));
     FetchReport report;
     EXPECT_EQ(WebFetchBytes(server.url("/raw"), Reporting(report)), "hi");
     EXPECT_EQ(report.rawHeaders,
