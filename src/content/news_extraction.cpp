@@ -1,5 +1,6 @@
 #include "content/news_extraction.h"
 
+#include <algorithm>
 #include <string>
 
 #include "services/regex_service.h"
@@ -14,6 +15,10 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 using namespace dq::literals;
+
+// The count comes from the preset file, where a hand-edited value may be anything; two
+// billion lines would hang the window. The combo box offers at most 12.
+constexpr int kMaxHeadlines = 100;
 
 }  // namespace
 
@@ -61,7 +66,8 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
     const Text base = linksOn ? NewsLinkBase(form) : Text{};
     // Every one of the N lines is written, also those beyond the last match: they read empty
     // groups and so carry only their number (and the bare base as link).
-    for (int k = 1; k <= state.newsCount; ++k) {
+    const int count = std::min(state.newsCount, kMaxHeadlines);
+    for (int k = 1; k <= count; ++k) {
         Text item = std::to_string(k) + "." + StripDotSegments(regex.GroupText(k, groups.title));
         item += kCrLf;
         if (linksOn) {

@@ -1,42 +1,150 @@
 #include "workbench/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 namespace dq {
+namespace {
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes, unsigned mode) {
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) return std::strerror(errno);
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::string_view kUniqueSuffix = "XXXXXX";  // mkstemp's placeholder
+constexpr int kMaxLinkHops = 40;                       // as the kernel allows
+
+std::string Reason(int error) { return std::strerror(error); }
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a chain of symbolic links ends at (path itself when it is no link). Writing goes
+// there, so the links stay links and their targets do not go stale.
+std::string FollowLinks(std::string path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat link {};
+        if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), buffer, sizeof buffer - 1);
+        if (n < 0) return path;
+        std::string target(buffer, static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : DirectoryOf(path) + "/" + target;
+    }
+    return path;
+}
+
+// An existing file without any write permission is the user's protection: it is refused
+// even to a user (root) whom the system would let write.
+bool Writable(const std::string& path, const struct stat& old) {
+    return (old.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+// The mode a new file gets: mode less the process's umask, as open() would give.
+mode_t NewFileMode(unsigned mode) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(mode) & 07777 & ~mask;
+}
+
+// The mode the replacing file gets: the old file's, never looser; a private mode also takes
+// the group and other bits away.
+mode_t KeptMode(const struct stat& old, unsigned mode) {
+    mode_t kept = old.st_mode & 07777;
+    if ((mode & 077) == 0) kept &= ~static_cast<mode_t>(077);
+    return kept;
+}
+
+// Removes the temporaries of path that writers killed midway left behind. A living writer
+// holds a lock on its temporary until it is renamed, so a temporary that can be locked has
+// no writer any more.
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string prefix = BaseNameOf(path) + std::string(kTemporaryMark);
+    const std::string directory = DirectoryOf(path);
+    DIR* listing = ::opendir(directory.c_str());
+    if (listing == nullptr) return;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix) || name.size() != prefix.size() + kUniqueSuffix.size())
+            continue;
+        const std::string stale = directory + "/" + std::string(name);
+        const int fd = ::open(stale.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(stale.c_str());
+        ::close(fd);
+    }
+    ::closedir(listing);
+}
+
+// A temporary of our own beside target: created exclusively under a unique name, and locked.
+// A cleaner may remove it between creation and lock; then another is made.
+int CreateTemporary(const std::string& target, std::string& name) {
+    for (;;) {
+        name = target + std::string(kTemporaryMark) + std::string(kUniqueSuffix);
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0) return -1;
+        struct stat own {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &own) == 0 && own.st_nlink > 0) return fd;
+        ::close(fd);
+    }
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            const std::string reason = std::strerror(errno);
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return reason;
+            return false;
         }
         done += static_cast<std::size_t>(n);
     }
-    const bool synced = ::fsync(fd) == 0;
-    const int syncError = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!synced || !closed) {
-        const std::string reason = std::strerror(synced ? errno : syncError);
+    return true;
+}
+
+// Makes the rename itself durable. The file is already in place, so a failure here is not
+// reported: it would claim that the old content survived.
+void SyncDirectory(const std::string& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, unsigned mode) {
+    const std::string target = FollowLinks(path);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !Writable(target, old)) return Reason(EACCES);
+    RemoveStaleTemporaries(target);
+
+    std::string temporary;
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0) return Reason(errno);
+    const auto fail = [&](int error) {
+        ::close(fd);
         ::unlink(temporary.c_str());
-        return reason;
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(temporary.c_str());
-        return reason;
-    }
+        return Reason(error);
+    };
+    if (::fchmod(fd, exists ? KeptMode(old, mode) : NewFileMode(mode)) != 0) return fail(errno);
+    if (!WriteAll(fd, bytes)) return fail(errno);
+    if (::fsync(fd) != 0) return fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    ::close(fd);  // releases the lock; the temporary's name is gone already
+    SyncDirectory(DirectoryOf(target));
     return {};
 }
 

@@ -31,6 +31,15 @@ Text KeyName(std::string_view body, std::size_t equals) {
 
 bool IsBlank(std::string_view body) { return text::Trim(body).empty(); }
 
+// A value loses the ASCII spaces around it, as a profile file's reader strips them, but keeps
+// full-width spaces: a header "　早安　" that the program wrote must come back as written.
+// A space byte is never the second byte of a GBK character, so bytes are safe to strip.
+Text TrimAsciiSpaces(std::string_view value) {
+    const std::size_t first = value.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return Text(value.substr(first, value.find_last_not_of(' ') - first + 1));
+}
+
 }  // namespace
 
 IniDocument::IniDocument(std::string_view content) {
@@ -77,7 +86,8 @@ std::optional<Text> IniDocument::value(std::string_view section, std::string_vie
     const auto index = findKey(*range, key);
     if (!index) return std::nullopt;
     const Text& body = lines_[*index].body;
-    return text::Trim(text::Mid(body, static_cast<std::int64_t>(EqualsSign(body)) + 1, Length(body)));
+    return TrimAsciiSpaces(
+        text::Mid(body, static_cast<std::int64_t>(EqualsSign(body)) + 1, Length(body)));
 }
 
 void IniDocument::insertLine(std::size_t index, Text body) {

@@ -17,7 +17,8 @@ class IniDocument {
 public:
     explicit IniDocument(std::string_view content = {});
 
-    // The value of key in section, trimmed; nothing when the section or the key is missing.
+    // The value of key in section without the ASCII spaces around it (full-width spaces
+    // stay); nothing when the section or the key is missing.
     // The first section and the first key of a name count.
     std::optional<Text> value(std::string_view section, std::string_view key) const;
 

@@ -29,6 +29,29 @@ Text FromParagraphs(const QString& value) {
     return TextFromQString(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
+// A paragraph break cannot tell CR LF from a lone CR or LF, so the exact Text last written to a
+// multi-line box is kept on the box, with the text the box then showed; while the box still
+// shows that text (the user has not edited it), reading gives the exact Text back.
+constexpr char kExactText[] = "dqExactText";
+constexpr char kShownText[] = "dqShownText";
+
+template <typename Edit>
+void KeepExact(Edit& edit, const Text& value) {
+    edit.setProperty(kExactText, QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    edit.setProperty(kShownText, edit.toPlainText());
+}
+
+template <typename Edit>
+Text ExactText(const Edit& edit) {
+    const QString shown = edit.toPlainText();
+    const QVariant kept = edit.property(kShownText);
+    if (kept.isValid() && kept.toString() == shown) {
+        const QByteArray exact = edit.property(kExactText).toByteArray();
+        return Text(exact.constData(), static_cast<std::size_t>(exact.size()));
+    }
+    return FromParagraphs(shown);
+}
+
 // Moves the caret to the end, inserts value there and scrolls it into view.
 template <typename Edit>
 void AppendParagraphs(Edit& edit, const QString& value) {
@@ -54,8 +77,8 @@ Text QtForm::text(std::string_view control) const {
     if (w == nullptr) return {};
     if (w == &window_) return TextFromQString(w->windowTitle());
     if (auto* edit = qobject_cast<QLineEdit*>(w)) return TextFromQString(edit->text());
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return FromParagraphs(plain->toPlainText());
-    if (auto* rich = qobject_cast<QTextEdit*>(w)) return FromParagraphs(rich->toPlainText());
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) return ExactText(*plain);
+    if (auto* rich = qobject_cast<QTextEdit*>(w)) return ExactText(*rich);
     if (auto* label = qobject_cast<QLabel*>(w)) return TextFromQString(label->text());
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return TextFromQString(button->text());
     if (auto* group = qobject_cast<QGroupBox*>(w)) return TextFromQString(group->title());
@@ -71,8 +94,10 @@ void QtForm::setText(std::string_view control, const Text& value) {
         edit->setText(ToQString(value));
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
         plain->setPlainText(ToParagraphs(value));
+        KeepExact(*plain, value);
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
         rich->setPlainText(ToParagraphs(value));
+        KeepExact(*rich, value);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(ToQString(value));
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -88,9 +113,13 @@ void QtForm::appendText(std::string_view control, const Text& value) {
     QWidget* w = widget(control);
     if (w == nullptr) return;
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) {
+        const Text before = ExactText(*plain);
         AppendParagraphs(*plain, ToParagraphs(value));
+        KeepExact(*plain, before + value);
     } else if (auto* rich = qobject_cast<QTextEdit*>(w)) {
+        const Text before = ExactText(*rich);
         AppendParagraphs(*rich, ToParagraphs(value));
+        KeepExact(*rich, before + value);
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->end(false);
         edit->insert(ToQString(value));

@@ -49,6 +49,14 @@ TEST(ExtractNews, WritesTheFirstNOfMoreMatchesInPageOrderWithDotStretchesRemoved
     EXPECT_TRUE(x.messages.shown.empty());
 }
 
+TEST(ExtractNews, AHandEditedCountStopsAtOneHundredLines) {
+    Extraction x(0, 2147483647);
+    const Text page = Utf8ToAnsi(NewsFixture("list_items.html"));
+    Text expected = Gbk("1.列表要闻一\r\n2.列表要闻二\r\n3.列表要闻三\r\n");
+    for (int k = 4; k <= 100; ++k) expected += std::to_string(k) + ".\r\n";
+    EXPECT_EQ(x.run(NewsPattern(12), page), expected);
+}
+
 TEST(ExtractNews, KeepsCountingPastTheLastMatchWithEmptyTitlesAndLinks) {
     Extraction x(0, 8);
     x.links(true);

@@ -198,6 +198,34 @@ TEST(PresetStore, LineBreaksInAValueCannotAddKeys) {
 
 // A failed save is reported as an error naming the file and the reason, never as success.
 // Both failures below also stop root, whom permission bits do not.
+TEST(PresetStore, TextValuesComeBackByteForByteFullWidthSpacesIncluded) {
+    TempDir dir;
+    const PresetStore store(dir.path());
+    FakeForm form;
+    form.texts["自定义头部"] = Gbk("　早安　");
+    form.texts["城镇"] = Gbk("　石家庄");
+    RecordingMessages messages;
+    store.saveAll(form, messages);
+    EXPECT_EQ(store.read(preset::Header()), Gbk("　早安　"));
+    EXPECT_EQ(store.read(preset::City()), Gbk("　石家庄"));
+}
+
+TEST(PresetStore, AReadOnlyPresetFileIsReportedAndKept) {
+    TempDir dir;
+    const PresetStore store(dir.path());
+    const Text before = "[" + preset::Section() + "]\r\n" + preset::City() + "=" + Gbk("北京") + "\r\n";
+    WriteBytes(store.path(), before);
+    ASSERT_EQ(::chmod(store.path().c_str(), 0444), 0);
+
+    RecordingMessages messages;
+    store.saveAll(GoldenForm(), messages);
+    EXPECT_EQ(messages.successWindows, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.rfind(Gbk("保存预设失败"), 0), 0u);
+    EXPECT_NE(store.write(preset::City(), "x"), "");
+    EXPECT_EQ(ReadBytes(store.path()), before);
+}
+
 TEST(PresetStore, SaveThatCannotWriteShowsAnErrorInsteadOfSuccess) {
     struct Case {
         const char* name;

@@ -76,6 +76,23 @@ TEST_F(MainWindowForm, RadioButtonsCanBeUncheckedFromCode) {
     EXPECT_FALSE(form->checked(controls::kWeatherOff));
 }
 
+TEST_F(MainWindowForm, PreviewBoxesGiveBackTheBytesWrittenLoneCrAndLfIncluded) {
+    // A title with a bare CR and a link with a bare LF, as pages deliver them.
+    const Text title = Utf8ToAnsi("1.标题\r甲\r\n");
+    const Text link = "http://a.cn/x\ny\r\n";
+    form->setText(controls::kNewsBox, title);
+    form->appendText(controls::kNewsBox, link);
+    EXPECT_EQ(form->text(controls::kNewsBox), title + link);
+    form->setText(controls::kWeatherBox, "a\rb\nc");
+    EXPECT_EQ(form->text(controls::kWeatherBox), "a\rb\nc");
+
+    // Once the user edits the box, its text is what the box shows, line ends as CR LF.
+    auto* box = find<QPlainTextEdit>(controls::kWeatherBox);
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(QStringLiteral("d"));
+    EXPECT_EQ(form->text(controls::kWeatherBox), "a\r\nb\r\ncd");
+}
+
 TEST_F(MainWindowForm, SelectionsOutsideTheListSelectNothing) {
     const struct {
         std::string_view control;
