@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include "appearance/skin_choice.h"
+#include "appearance/skin_engine.h"
 #include "content/news_preview.h"
 #include "content/quotes.h"
 #include "content/weather.h"
@@ -174,7 +176,8 @@ void MainWindow::changeBackground() {
     openPictureWindow();
 }
 
-void MainWindow::applySkin(int) {}
+// A choice (or the saved index at start) applies its skin at once; nothing is saved.
+void MainWindow::applySkin(int index) { ApplySkin(SkinForChoice(index)); }
 
 void MainWindow::fetchInterfaceList() {}
 

@@ -59,8 +59,9 @@ private:
     void clearPreviews();
     void changeBackground();
 
-    // Operations of features that join the window later; each does nothing yet.
     void applySkin(int index);
+
+    // Operations of features that join the window later; each does nothing yet.
     void fetchInterfaceList();
     void openSourceManager();
     void openPictureWindow();
