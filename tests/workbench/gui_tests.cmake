@@ -14,6 +14,7 @@ dq_add_test(test_main_window
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_start.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_handlers.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_form.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/test_main_window_skins.cpp
     LIBS dq_workbench Qt6::Test)
 
 dq_add_test(test_workbench_widgets
