@@ -9,6 +9,7 @@
 #include "appearance/skin_test_helpers.h"
 #include "support/case_name.h"
 #include "test_main_window_fixture.h"
+#include "workbench/control_names.h"
 
 namespace dq {
 namespace {
@@ -17,7 +18,7 @@ using testing::BuiltInSheet;
 
 class MainWindowSkins : public testing::MainWindowTest {
 protected:
-    QComboBox* combo() const { return find<QComboBox>("皮肤_组合框"); }
+    QComboBox* combo() const { return find<QComboBox>(controls::kSkinChoice); }
 
     testing::WithoutSkin withoutSkin_;
 };
