@@ -50,7 +50,7 @@ Text NewsLinkBase(const Form& form) {
 }
 
 void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
-                 const Text& page, NewsGroups groups) {
+                 const Text& page, NewsGroups groups, const EventPump& pump) {
     RegexService regex;
     if (!regex.Create(pattern, page, false, true, true, true)) {
         messages.show("正则创建失败，请检查正则表达式语句是否有误！"_gbk, MessageIcon::Error);
@@ -64,6 +64,7 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
     const bool linksOn = form.checked(controls::kLinksOn);
     const bool shortLinksOn = form.checked(controls::kShortLinksOn);
     const Text base = linksOn ? NewsLinkBase(form) : Text{};
+    ShortLinkRun shortLinks(pump);  // one per extraction
     // Every one of the N lines is written, also those beyond the last match: they read empty
     // groups and so carry only their number (and the bare base as link).
     const int count = std::min(state.newsCount, kMaxHeadlines);
@@ -73,7 +74,7 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
         if (linksOn) {
             const Text captured = groups.link > 0 ? regex.GroupText(k, groups.link) : Text{};
             Text link = TidyLink(base + captured);
-            if (shortLinksOn) link = ShortenLink(link);
+            if (shortLinksOn) link = ShortenLink(form, link, shortLinks);
             item += link;
             item += kCrLf;
         }

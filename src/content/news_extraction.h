@@ -4,6 +4,7 @@
 
 #include "content/news_catalogue.h"
 #include "web/text.h"
+#include "workbench/event_pump.h"
 #include "workbench/form.h"
 #include "workbench/messages.h"
 #include "workbench/workbench_state.h"
@@ -12,9 +13,10 @@ namespace dq {
 
 // Matches pattern ("#引号" standing for a double quote) over page (GBK) and appends
 // state.newsCount headline lines to 编辑框_新闻, reading link and title from the given groups.
-// A pattern that does not compile or finds nothing is reported with the error icon.
+// A pattern that does not compile or finds nothing is reported with the error icon. With short
+// links on, every link goes through the selected interface (pump runs meanwhile).
 void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
-                 const Text& page, NewsGroups groups = {});
+                 const Text& page, NewsGroups groups = {}, const EventPump& pump = {});
 
 // Removes every stretch from one "." to the next, both dots included, working from the left.
 Text StripDotSegments(const Text& title);

@@ -3,6 +3,7 @@
 // it is UTF-8, and its headlines are appended to 编辑框_新闻.
 #pragma once
 
+#include "workbench/event_pump.h"
 #include "workbench/form.h"
 #include "workbench/messages.h"
 #include "workbench/workbench_state.h"
@@ -10,6 +11,8 @@
 namespace dq {
 
 // 新闻预览 clicked, one-click generation and the quote preview.
-void NewsPreview(Form& form, WorkbenchState& state, Messages& messages);
+// pump runs while short links are made.
+void NewsPreview(Form& form, WorkbenchState& state, Messages& messages,
+                 const EventPump& pump = {});
 
 }  // namespace dq

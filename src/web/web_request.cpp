@@ -144,6 +144,7 @@ Text Run(const Text& url, const RequestOptions& options, RequestReport& report) 
     web::TransferResult result = web::PerformTransfer(TransferFor(*split, options, method, block));
     if (!result.headersComplete) {
         report.message = TransferFailure(result);
+        report.timedOut = result.code == CURLE_OPERATION_TIMEDOUT;
         return {};
     }
     report.headersOut = result.rawHeaders;

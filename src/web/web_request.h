@@ -32,6 +32,9 @@ struct RequestReport {
     Text location;    // the value of the response's last Location line
     Text message;     // a failure message, or the status text after a complete exchange
     Bytes body;       // the raw response body
+    // Set when the exchange was given up because nothing arrived for the whole time-out
+    // (no connection, or no answer); a refused or closed connection does not set it.
+    bool timedOut = false;
 };
 
 struct RequestOptions {

@@ -19,7 +19,7 @@ Text BriefingText(const Form& form) {
 }
 
 void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
-                      const std::string& directory) {
+                      const std::string& directory, const EventPump& pump) {
     // Both checks look at the boxes as they are, before anything is rebuilt.
     if (form.text(controls::kNewsBox).empty()) {
         messages.show("新闻内容为空"_gbk);
@@ -30,8 +30,8 @@ void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
         return;
     }
     WeatherPreview(form, state, messages);
-    NewsPreview(form, state, messages);
-    QuotePreview(form, state, messages, [&] { NewsPreview(form, state, messages); });
+    NewsPreview(form, state, messages, pump);
+    QuotePreview(form, state, messages, [&] { NewsPreview(form, state, messages, pump); });
 
     const std::string path = (std::filesystem::path(directory) / "wx.txt").string();
     const std::string reason = WriteFileAtomically(path, BriefingText(form));

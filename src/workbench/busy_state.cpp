@@ -42,6 +42,9 @@ BusyState::BusyState() {
 }
 
 BusyState::~BusyState() {
+    // Input that queued up while the action blocked without pumping (a page fetch) is
+    // consumed here, while the filter still drops it, instead of running after the action.
+    if (QCoreApplication::instance() != nullptr) PumpEvents();
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
     if (--g_busyDepth == 0) QGuiApplication::restoreOverrideCursor();
 }

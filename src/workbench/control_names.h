@@ -43,6 +43,7 @@ inline constexpr std::string_view kSourceIsUtf8 = "单选框_utf8";
 
 // Main window: short links.
 inline constexpr std::string_view kInterfaceList = "超级列表框_接口列表";
+inline constexpr std::string_view kInterfaceCount = "标签_接口数量";
 
 // News tab page 0, channel news: one radio button per source.
 inline constexpr std::string_view kNewsGeneral = "单选框_综合";

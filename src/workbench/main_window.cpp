@@ -12,6 +12,7 @@
 #include "content/weather.h"
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
+#include "shortlink/interface_list.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
 #include "workbench/busy_state.h"
@@ -111,19 +112,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::weatherPreview() { WeatherPreview(form_, state_, dialogs_); }
+// Every handler that waits on the network holds a BusyState: busy cursor, input dropped.
+void MainWindow::weatherPreview() {
+    BusyState busy;
+    WeatherPreview(form_, state_, dialogs_);
+}
 
 void MainWindow::weatherOn() { WeatherOnStep(form_); }
 
 void MainWindow::weatherOff() { WeatherOffStep(form_, state_, dialogs_); }
 
-void MainWindow::newsPreview() { NewsPreview(form_, state_, dialogs_); }
+void MainWindow::newsPreview() {
+    BusyState busy;
+    NewsPreview(form_, state_, dialogs_, BusyState::Pump());
+}
 
 void MainWindow::newsCountChosen(int index) { state_.newsCount = index + 5; }
 
 void MainWindow::drawQuote() { DrawQuote(form_, dialogs_); }
 
 void MainWindow::quotePreview() {
+    BusyState busy;
     QuotePreview(form_, state_, dialogs_, [this] { newsPreview(); });
 }
 
@@ -154,7 +163,10 @@ void MainWindow::openRobotSettings() {
 
 void MainWindow::savePresets() { presets_.saveAll(form_, dialogs_); }
 
-void MainWindow::generateBriefing() { GenerateBriefing(form_, state_, dialogs_, runDirectory_); }
+void MainWindow::generateBriefing() {
+    BusyState busy;
+    GenerateBriefing(form_, state_, dialogs_, runDirectory_, BusyState::Pump());
+}
 
 void MainWindow::copyBriefing() {
     SystemClipboard clipboard;
@@ -179,7 +191,10 @@ void MainWindow::changeBackground() {
 // A choice (or the saved index at start) applies its skin at once; nothing is saved.
 void MainWindow::applySkin(int index) { ApplySkin(SkinForChoice(index)); }
 
-void MainWindow::fetchInterfaceList() {}
+void MainWindow::fetchInterfaceList() {
+    BusyState busy;
+    FetchInterfaceList(form_, dialogs_, BusyState::Pump());
+}
 
 void MainWindow::openSourceManager() {}
 

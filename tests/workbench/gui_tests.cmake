@@ -17,6 +17,10 @@ dq_add_test(test_main_window
             ${CMAKE_CURRENT_LIST_DIR}/test_main_window_skins.cpp
     LIBS dq_workbench Qt6::Test)
 
+dq_add_test(test_main_window_busy
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_main_window_busy.cpp
+    LIBS dq_workbench dq_test_server)
+
 dq_add_test(test_workbench_widgets
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_qt_form_lists.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_busy_state.cpp
