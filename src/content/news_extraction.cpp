@@ -4,16 +4,14 @@
 
 #include "services/regex_service.h"
 #include "shortlink/short_link.h"
-#include "web/gbk_literal.h"
 #include "web/text_utils.h"
 #include "workbench/control_names.h"
+#include "workbench/message_texts.h"
 
 namespace dq {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-using namespace dq::literals;
 
 }  // namespace
 
@@ -44,24 +42,19 @@ Text NewsLinkBase(const Form& form) {
     return {};
 }
 
-void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
-                 const Text& page, NewsGroups groups) {
+NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Text& page,
+                                int count, NewsGroups groups) {
+    NewsHeadlines found;
     RegexService regex;
-    if (!regex.Create(pattern, page, false, true, true, true)) {
-        messages.show("正则创建失败，请检查正则表达式语句是否有误！"_gbk, MessageIcon::Error);
-        return;
-    }
-    if (regex.MatchCount() == 0) {
-        // The doubled 检 is the text as users know it.
-        messages.show("匹配失败，请检检查正则语句是否有误，数量：0"_gbk, MessageIcon::Error);
-        return;
-    }
+    found.compiled = regex.Create(pattern, page, false, true, true, true);
+    found.matchCount = regex.MatchCount();
+    if (!found.compiled || found.matchCount == 0) return found;
     const bool linksOn = form.checked(controls::kLinksOn);
     const bool shortLinksOn = form.checked(controls::kShortLinksOn);
     const Text base = linksOn ? NewsLinkBase(form) : Text{};
-    // Every one of the N lines is written, also those beyond the last match: they read empty
+    // Every one of the count lines is made, also those beyond the last match: they read empty
     // groups and so carry only their number (and the bare base as link).
-    for (int k = 1; k <= state.newsCount; ++k) {
+    for (int k = 1; k <= count; ++k) {
         Text item = std::to_string(k) + "." + StripDotSegments(regex.GroupText(k, groups.title));
         item += kCrLf;
         if (linksOn) {
@@ -71,8 +64,23 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
             item += link;
             item += kCrLf;
         }
-        form.appendText(controls::kNewsBox, item);
+        found.lines.push_back(std::move(item));
     }
+    return found;
+}
+
+void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
+                 const Text& page, NewsGroups groups) {
+    const NewsHeadlines found = FindNewsHeadlines(form, pattern, page, state.newsCount, groups);
+    if (!found.compiled) {
+        messages.show(messages::PatternFailed(), MessageIcon::Error);
+        return;
+    }
+    if (found.matchCount == 0) {
+        messages.show(messages::NothingMatched(), MessageIcon::Error);
+        return;
+    }
+    for (const Text& item : found.lines) form.appendText(controls::kNewsBox, item);
 }
 
 }  // namespace dq

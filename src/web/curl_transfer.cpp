@@ -148,6 +148,10 @@ void SetConnection(CURL* handle, const TransferRequest& request) {
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      static_cast<long>(request.limits.stallTimeout.count()));
+    if (request.limits.totalTimeout.count() > 0) {
+        curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS,
+                         static_cast<long>(request.limits.totalTimeout.count()));
+    }
     if (!request.userAgent.empty())
         curl_easy_setopt(handle, CURLOPT_USERAGENT, request.userAgent.c_str());
 }

@@ -15,6 +15,7 @@ struct FetchLimits {
     std::chrono::seconds stallTimeout{30};      // no data at all for this long ends the transfer
     std::size_t maxBodyBytes = 64u << 20;       // the body is cut here
     std::chrono::seconds requestTimeout{30};    // WebRequest's time-out when its caller gives none
+    std::chrono::milliseconds totalTimeout{0};  // the whole exchange is given up; 0: no bound
 };
 
 // The limits in force now.

@@ -10,6 +10,7 @@
 #include "content/weather.h"
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
+#include "sources/source_manager_window.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
 #include "workbench/busy_state.h"
@@ -178,7 +179,9 @@ void MainWindow::applySkin(int) {}
 
 void MainWindow::fetchInterfaceList() {}
 
-void MainWindow::openSourceManager() {}
+void MainWindow::openSourceManager() {
+    OpenSourceManager(*this, form_, state_, presets_, runDirectory_, dialogs_);
+}
 
 void MainWindow::openPictureWindow() {}
 

@@ -58,11 +58,11 @@ private:
     void postBriefing();
     void clearPreviews();
     void changeBackground();
+    void openSourceManager();
 
     // Operations of features that join the window later; each does nothing yet.
     void applySkin(int index);
     void fetchInterfaceList();
-    void openSourceManager();
     void openPictureWindow();
 
     std::unique_ptr<Ui::MainWindow> ui_;
