@@ -189,8 +189,11 @@ TEST_F(PatternTest, GivesUpOnAPageThatNeverComes) {
     limits.totalTimeout = std::chrono::milliseconds(300);
     web::testing::ScopedFetchLimits bounded(limits);
     openManager();
+    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(AnsiToUtf8(tryInAddWindow(pageAddress, Gbk(kPattern))),
               "没有取到网页：地址打不开、15 秒内没有取完，或网页是空的。");
+    // Bounded at 0.3 s; the stall limits (15 s for a trial, 100 s here) lie far beyond.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_EQ(site.server.requests().size(), 1u);
 }
 
