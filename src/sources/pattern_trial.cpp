@@ -28,7 +28,7 @@ Duration AtMost(Duration inForce, Duration bound) {
 // off, so a trial never calls a short-link service.
 PlainForm TrialForm(const PatternTrialSettings& settings) {
     PlainForm form;
-    form.setCurrentIndex(kNewsTabs, kCustomSourcePage);
+    form.setCurrentIndex(controls::kNewsTabs, kCustomSourcePage);
     form.setText(controls::kLinkBase, settings.linkBase);
     form.setChecked(controls::kLinksOn, settings.linksOn);
     form.setChecked(controls::kShortLinksOn, false);
