@@ -5,16 +5,14 @@
 
 #include "services/regex_service.h"
 #include "shortlink/short_link.h"
-#include "web/gbk_literal.h"
 #include "web/text_utils.h"
 #include "workbench/control_names.h"
+#include "workbench/message_texts.h"
 
 namespace dq {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-using namespace dq::literals;
 
 // The count comes from the preset file, where a hand-edited value may be anything; two
 // billion lines would hang the window. The combo box offers at most 12.
@@ -49,25 +47,20 @@ Text NewsLinkBase(const Form& form) {
     return {};
 }
 
-void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
-                 const Text& page, NewsGroups groups, const EventPump& pump) {
+NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Text& page,
+                                int count, NewsGroups groups, const EventPump& pump) {
+    NewsHeadlines found;
     RegexService regex;
-    if (!regex.Create(pattern, page, false, true, true, true)) {
-        messages.show("正则创建失败，请检查正则表达式语句是否有误！"_gbk, MessageIcon::Error);
-        return;
-    }
-    if (regex.MatchCount() == 0) {
-        // The doubled 检 is the text as users know it.
-        messages.show("匹配失败，请检检查正则语句是否有误，数量：0"_gbk, MessageIcon::Error);
-        return;
-    }
+    found.compiled = regex.Create(pattern, page, false, true, true, true);
+    found.matchCount = regex.MatchCount();
+    if (!found.compiled || found.matchCount == 0) return found;
     const bool linksOn = form.checked(controls::kLinksOn);
     const bool shortLinksOn = form.checked(controls::kShortLinksOn);
     const Text base = linksOn ? NewsLinkBase(form) : Text{};
     ShortLinkRun shortLinks(pump);  // one per extraction
-    // Every one of the N lines is written, also those beyond the last match: they read empty
+    // Every one of the count lines is made, also those beyond the last match: they read empty
     // groups and so carry only their number (and the bare base as link).
-    const int count = std::min(state.newsCount, kMaxHeadlines);
+    count = std::min(count, kMaxHeadlines);
     for (int k = 1; k <= count; ++k) {
         Text item = std::to_string(k) + "." + StripDotSegments(regex.GroupText(k, groups.title));
         item += kCrLf;
@@ -78,8 +71,24 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
             item += link;
             item += kCrLf;
         }
-        form.appendText(controls::kNewsBox, item);
+        found.lines.push_back(std::move(item));
     }
+    return found;
+}
+
+void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
+                 const Text& page, NewsGroups groups, const EventPump& pump) {
+    const NewsHeadlines found =
+        FindNewsHeadlines(form, pattern, page, state.newsCount, groups, pump);
+    if (!found.compiled) {
+        messages.show(messages::PatternFailed(), MessageIcon::Error);
+        return;
+    }
+    if (found.matchCount == 0) {
+        messages.show(messages::NothingMatched(), MessageIcon::Error);
+        return;
+    }
+    for (const Text& item : found.lines) form.appendText(controls::kNewsBox, item);
 }
 
 }  // namespace dq

@@ -2,6 +2,8 @@
 // headline, each followed by its tidied (and possibly shortened) link when links are on.
 #pragma once
 
+#include <vector>
+
 #include "content/news_catalogue.h"
 #include "web/text.h"
 #include "workbench/event_pump.h"
@@ -17,6 +19,18 @@ namespace dq {
 // links on, every link goes through the selected interface (pump runs meanwhile).
 void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
                  const Text& page, NewsGroups groups = {}, const EventPump& pump = {});
+
+// What a pattern finds on a page, before anything is written.
+struct NewsHeadlines {
+    bool compiled = false;  // false: the pattern is no valid expression
+    int matchCount = 0;
+    std::vector<Text> lines;  // the first count headline items, each as ExtractNews writes it
+};
+
+// Runs pattern as ExtractNews does and makes the first count items (none when the pattern does
+// not compile or finds nothing), with links as the form's link boxes and link base ask.
+NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Text& page,
+                                int count, NewsGroups groups = {}, const EventPump& pump = {});
 
 // Removes every stretch from one "." to the next, both dots included, working from the left.
 Text StripDotSegments(const Text& title);

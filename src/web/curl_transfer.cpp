@@ -1,5 +1,7 @@
 #include "web/curl_transfer.h"
 
+#include <algorithm>
+
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 
@@ -156,11 +158,14 @@ void SetConnection(CURL* handle, const TransferRequest& request) {
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME,
                      static_cast<long>(request.limits.stallTimeout.count()));
-    // A server that trickles a few bytes a second never stalls; the overall bound ends it.
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS,
-                     static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                           request.limits.transferTimeout)
-                                           .count()));
+    // A server that trickles a few bytes a second never stalls; the overall bound ends it. A
+    // caller's own bound on the whole exchange applies when it is shorter.
+    auto overall = std::chrono::duration_cast<std::chrono::milliseconds>(
+        request.limits.transferTimeout);
+    if (request.limits.totalTimeout.count() > 0) {
+        overall = std::min(overall, request.limits.totalTimeout);
+    }
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(overall.count()));
     if (!request.userAgent.empty())
         curl_easy_setopt(handle, CURLOPT_USERAGENT, request.userAgent.c_str());
 }

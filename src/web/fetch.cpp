@@ -22,6 +22,8 @@ web::TransferRequest TransferFor(const FetchRequest& request, const FetchOptions
     transfer.followRedirects = !options.noRedirect;
     // A block too long for the header buffer is replaced anyway; it need not grow further.
     transfer.maxHeaderBytes = kRawHeaderBuffer;
+    if (options.limits) transfer.limits = *options.limits;
+    transfer.whileWaiting = options.whileWaiting;
     return transfer;
 }
 

@@ -18,8 +18,10 @@
 // A failure is never reported: it gives an empty body (and whatever the report could hold).
 #pragma once
 
+#include <functional>
 #include <optional>
 
+#include "web/fetch_limits.h"
 #include "web/text.h"
 
 namespace dq {
@@ -47,6 +49,8 @@ struct FetchOptions {
     bool completeHeaders = true;   // add the default lines the caller's headers lack
     bool normalizeHeaders = true;  // capitalize the caller's header names first
     FetchReport* report = nullptr; // receives the out-values when not null
+    std::optional<web::FetchLimits> limits;  // this request's bounds; nullopt: those in force
+    std::function<void()> whileWaiting;      // called while the transfer runs (an event pump)
 };
 
 // The response body of one request for url. URLs without a scheme are http; "https://" in

@@ -18,6 +18,7 @@ struct FetchLimits {
     // The whole transfer, however steadily data arrives, ends after this; what arrived stays.
     std::chrono::seconds transferTimeout{120};
     std::chrono::seconds requestTimeout{30};    // WebRequest's time-out when its caller gives none
+    std::chrono::milliseconds totalTimeout{0};  // the whole exchange is given up; 0: no bound
 };
 
 // The limits in force now.

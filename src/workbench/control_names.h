@@ -113,4 +113,41 @@ inline std::string RobotControl(std::string_view role, int slot) {
     return name;
 }
 
+// Main window: the custom-source page.
+inline constexpr std::string_view kSourceManagerButton = "按钮_信息源管理";
+
+// Source manager window.
+inline constexpr std::string_view kSourceList = "超级列表框_自定义新闻源";
+inline constexpr std::string_view kSourceQueryButton = "按钮_查询";
+inline constexpr std::string_view kSourceAddButton = "按钮_添加";
+inline constexpr std::string_view kSourceModifyButton = "按钮_修改";
+inline constexpr std::string_view kSourceDeleteButton = "按钮_删除";
+inline constexpr std::string_view kSourceMenu = "右键菜单";
+
+// Source query window.
+inline constexpr std::string_view kQueryByCategory = "单选框_新闻类别查询";
+inline constexpr std::string_view kQueryAll = "单选框_查询所有";
+inline constexpr std::string_view kQueryKeyword = "编辑框_查询关键词";
+inline constexpr std::string_view kQueryConfirm = "按钮_确认查询";
+inline constexpr std::string_view kQueryCancel = "按钮_取消查询";
+
+// Source add window.
+inline constexpr std::string_view kAddCategory = "编辑框_添加新闻类别";
+inline constexpr std::string_view kAddAddress = "编辑框_添加频道";
+inline constexpr std::string_view kAddPattern = "编辑框_添加正则";
+inline constexpr std::string_view kAddConfirm = "按钮_添加确认";
+inline constexpr std::string_view kAddCancel = "按钮_取消添加";
+
+// Source modify window (its cancel button shares the add window's name).
+inline constexpr std::string_view kModifyCategory = "编辑框_新闻类别";
+inline constexpr std::string_view kModifyAddress = "编辑框_新闻频道";
+inline constexpr std::string_view kModifyPattern = "编辑框_正则表达";
+inline constexpr std::string_view kModifyDate = "编辑框_添加日期";
+inline constexpr std::string_view kModifyConfirm = "按钮_确认添加";
+inline constexpr std::string_view kModifyCancel = "按钮_取消添加";
+
+// Add and modify windows: the pattern tester.
+inline constexpr std::string_view kPatternTestButton = "按钮_测试";
+inline constexpr std::string_view kPatternTestResult = "编辑框_测试结果";
+
 }  // namespace dq::controls

@@ -13,6 +13,7 @@
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
 #include "shortlink/interface_list.h"
+#include "sources/source_manager_window.h"
 #include "ui_main_window.h"
 #include "workbench/briefing.h"
 #include "workbench/busy_state.h"
@@ -196,7 +197,9 @@ void MainWindow::fetchInterfaceList() {
     FetchInterfaceList(form_, dialogs_, BusyState::Pump());
 }
 
-void MainWindow::openSourceManager() {}
+void MainWindow::openSourceManager() {
+    OpenSourceManager(*this, form_, state_, presets_, runDirectory_, dialogs_);
+}
 
 void MainWindow::openPictureWindow() {}
 

@@ -58,12 +58,12 @@ private:
     void postBriefing();
     void clearPreviews();
     void changeBackground();
+    void openSourceManager();
 
     void applySkin(int index);
 
     // Operations of features that join the window later; each does nothing yet.
     void fetchInterfaceList();
-    void openSourceManager();
     void openPictureWindow();
 
     std::unique_ptr<Ui::MainWindow> ui_;

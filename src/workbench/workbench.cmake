@@ -1,24 +1,13 @@
-# The main window, its small windows, the dialog wrapper and the widget form, over Qt Widgets;
-# and the program itself.
+# The main window over Qt Widgets, and the program itself.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 dq_add_library(dq_workbench
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/qt_text.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/qt_form.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/busy_state.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/success_window.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/success_window.ui
-            ${CMAKE_CURRENT_LIST_DIR}/tip_window.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/tip_window.ui
-            ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
             ${CMAKE_CURRENT_LIST_DIR}/main_window_start.cpp
             ${CMAKE_CURRENT_LIST_DIR}/main_window.ui
-            ${CMAKE_CURRENT_LIST_DIR}/window_pictures.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/pictures.qrc
-    PUBLIC_LIBS Qt6::Widgets dq_workbench_core dq_text dq_presets dq_content_weather
-                dq_content_quotes dq_content_news dq_briefing dq_robots_gui
-                dq_appearance dq_shortlink)
+    PUBLIC_LIBS Qt6::Widgets dq_workbench_widgets dq_workbench_core dq_text dq_presets
+                dq_content_weather dq_content_quotes dq_content_news dq_briefing dq_robots_gui
+                dq_appearance dq_shortlink dq_sources_gui)
 set_target_properties(dq_workbench PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
 
 add_executable(dawnquill ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

@@ -233,13 +233,14 @@ TEST(RequestFailure, DefaultTimeoutFromTheLimits) {
 }
 
 TEST(RequestAnswer, SlowAnswerThatKeepsComingIsNotCut) {
-    // Six bytes 400 ms apart take longer than the one-second time-out, but no wait is longer.
+    // Nine bytes 300 ms apart take longer than the two-second time-out, but no wait comes near
+    // it (the margin keeps a busy machine from turning a late byte into a stall).
     TestServer server;
-    server.on("/", CannedResponse::Trickle("abcdef", std::chrono::milliseconds(400)));
+    server.on("/", CannedResponse::Trickle("abcdefghi", std::chrono::milliseconds(300)));
     RequestReport report;
     RequestOptions options = Reporting(report);
-    options.timeoutSeconds = 1;
-    EXPECT_EQ(WebRequest(server.url("/"), options), "abcdef");
+    options.timeoutSeconds = 2;
+    EXPECT_EQ(WebRequest(server.url("/"), options), "abcdefghi");
     EXPECT_EQ(report.message, "200 OK");
 }
 
