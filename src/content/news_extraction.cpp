@@ -4,16 +4,14 @@
 
 #include "services/regex_service.h"
 #include "shortlink/short_link.h"
-#include "web/gbk_literal.h"
 #include "web/text_utils.h"
 #include "workbench/control_names.h"
+#include "workbench/message_texts.h"
 
 namespace dq {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-using namespace dq::literals;
 
 }  // namespace
 
@@ -48,12 +46,11 @@ void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, co
                  const Text& page, NewsGroups groups) {
     RegexService regex;
     if (!regex.Create(pattern, page, false, true, true, true)) {
-        messages.show("正则创建失败，请检查正则表达式语句是否有误！"_gbk, MessageIcon::Error);
+        messages.show(messages::PatternFailed(), MessageIcon::Error);
         return;
     }
     if (regex.MatchCount() == 0) {
-        // The doubled 检 is the text as users know it.
-        messages.show("匹配失败，请检检查正则语句是否有误，数量：0"_gbk, MessageIcon::Error);
+        messages.show(messages::NothingMatched(), MessageIcon::Error);
         return;
     }
     const bool linksOn = form.checked(controls::kLinksOn);

@@ -15,6 +15,7 @@
 #include "workbench/busy_state.h"
 #include "workbench/control_names.h"
 #include "workbench/message_texts.h"
+#include "workbench/own_presets.h"
 #include "workbench/qt_text.h"
 #include "workbench/window_pictures.h"
 
@@ -98,6 +99,8 @@ void MainWindow::connectHandlers() {
     connect(ui_->按钮_发送到群, &QPushButton::clicked, this, &MainWindow::postBriefing);
     connect(ui_->按钮1, &QPushButton::clicked, this, &MainWindow::clearPreviews);
     connect(ui_->更换背景, &QPushButton::clicked, this, &MainWindow::changeBackground);
+    connect(ui_->超级列表框_接口列表, &QTreeWidget::itemSelectionChanged, this,
+            &MainWindow::interfaceSelected);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -173,6 +176,9 @@ void MainWindow::changeBackground() {
     }
     openPictureWindow();
 }
+
+// The selected interface is kept in our own presets, for the runs without a window.
+void MainWindow::interfaceSelected() { SaveInterfaceRow(form_, presets_); }
 
 void MainWindow::applySkin(int) {}
 

@@ -34,9 +34,6 @@ private:
     // Creation steps 1 to 11, in order (main_window_start.cpp).
     void runCreationSequence();
     void restoreSkinChoice();
-    void restoreLinkChoice();
-    void restoreWeatherSwitch();
-    void restoreCustomSource();
 
     // Handlers.
     void weatherPreview();
@@ -58,6 +55,7 @@ private:
     void postBriefing();
     void clearPreviews();
     void changeBackground();
+    void interfaceSelected();
 
     // Operations of features that join the window later; each does nothing yet.
     void applySkin(int index);
