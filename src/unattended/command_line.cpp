@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "unattended/exit_status.h"
+#include "health/check_run.h"
 #include "unattended/generate_run.h"
 #include "workbench/run_directory.h"
 
@@ -13,7 +14,7 @@ constexpr std::string_view kOutputPrefix = "--output=";
 
 // Arguments that are not ours are left to the window toolkit (-platform, -style, ...).
 bool IsOurs(std::string_view argument) {
-    return argument == "--generate" || argument == "--print" ||
+    return argument == "--generate" || argument == "--check-sources" || argument == "--print" ||
            argument == "--output" || argument.starts_with(kOutputPrefix) ||
            argument == "--help";
 }
@@ -25,8 +26,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     bool outputGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--generate") {
-            line.mode = CommandLine::Mode::Generate;
+        if (argument == "--generate" || argument == "--check-sources") {
+            const auto mode = argument == "--generate" ? CommandLine::Mode::Generate
+                                                       : CommandLine::Mode::CheckSources;
+            if (line.mode != CommandLine::Mode::Window && line.mode != mode)
+                return {{}, "--generate and --check-sources exclude each other"};
+            line.mode = mode;
         } else if (argument == "--help") {
             line.mode = CommandLine::Mode::Help;
             return {line, {}};
@@ -56,9 +61,14 @@ void PrintUsage(std::ostream& out) {
            "       dawnquill --generate [--output PATH | --print]\n"
            "                 build the morning briefing from the saved presets without a window\n"
            "                 and write it to wx.txt (or PATH, or standard output as UTF-8)\n"
+           "       dawnquill --check-sources\n"
+           "                 try every built-in news source and the chosen custom source and\n"
+           "                 print what each gives\n"
            "\n"
            "Exit status of --generate: 0 written; 2 the presets lack a city or a chosen news\n"
-           "source; 3 the briefing could not be written; 4 the news extraction failed.\n";
+           "source; 3 the briefing could not be written; 4 the news extraction failed.\n"
+           "Exit status of --check-sources: 0 every built-in source matches; 1 one or more\n"
+           "match nothing.\n";
 }
 
 std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments, std::ostream& out,
@@ -80,6 +90,8 @@ std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments, s
             return exit_status::kDone;
         case CommandLine::Mode::Generate:
             return RunGenerate({RunDirectory(), line.output, line.print}, out, err);
+        case CommandLine::Mode::CheckSources:
+            return RunCheckSources(RunDirectory(), out, err);
         case CommandLine::Mode::Window:
             break;
     }

@@ -1,6 +1,7 @@
 // The program's command line. Without options the window opens. The options:
 //
 //   dawnquill --generate [--output PATH | --print]   the morning briefing, no window
+//   dawnquill --check-sources                        every news source tried, as a table
 //   dawnquill --help
 #pragma once
 
@@ -12,7 +13,7 @@
 namespace dq {
 
 struct CommandLine {
-    enum class Mode { Window, Generate, Help };
+    enum class Mode { Window, Generate, CheckSources, Help };
     Mode mode = Mode::Window;
     std::string output;  // --output PATH
     bool print = false;  // --print

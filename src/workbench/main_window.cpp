@@ -3,11 +3,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include "content/news_preview.h"
 #include "content/quotes.h"
 #include "content/weather.h"
+#include "health/source_check_window.h"
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
 #include "ui_main_window.h"
@@ -65,6 +68,19 @@ void MainWindow::prepareControls() {
     list.setColumnWidth(1, kNameColumnWidth);
     for (int column = 2; column < kListColumns; ++column) list.setColumnHidden(column, true);
     ui_->透明标签9->installEventFilter(this);
+    addToolsMenu();
+}
+
+// The menu of our tools: items whose names its menu and action objects carry.
+void MainWindow::addToolsMenu() {
+    const auto ObjectName = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    QMenu* tools = menuBar()->addMenu(ObjectName(controls::kToolsMenu));
+    tools->setObjectName(ObjectName(controls::kToolsMenu));
+    QAction* check = tools->addAction(ObjectName(controls::kSourceCheckItem));
+    check->setObjectName(ObjectName(controls::kSourceCheckItem));
+    connect(check, &QAction::triggered, this, &MainWindow::openSourceCheck);
 }
 
 // Every handler is bound to an action of the user (a click, a chosen list item, Enter, a menu
@@ -175,6 +191,14 @@ void MainWindow::changeBackground() {
         return;
     }
     openPictureWindow();
+}
+
+// Not modal: the check runs in the background while the user goes on working.
+void MainWindow::openSourceCheck() {
+    auto* window = new SourceCheckWindow(
+        SourcesToCheck(state_, form_.checked(controls::kSourceIsUtf8)), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 // The selected interface is kept in our own presets, for the runs without a window.

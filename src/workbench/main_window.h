@@ -56,6 +56,8 @@ private:
     void clearPreviews();
     void changeBackground();
     void interfaceSelected();
+    void addToolsMenu();
+    void openSourceCheck();
 
     // Operations of features that join the window later; each does nothing yet.
     void applySkin(int index);
