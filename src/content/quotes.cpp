@@ -45,6 +45,8 @@ std::seed_seq::result_type Mix(std::uint64_t value, int half) {
     return static_cast<std::seed_seq::result_type>(value >> (32 * half));
 }
 
+std::atomic<std::size_t> fixedDraw{0};
+
 std::mt19937 FreshlySeededGenerator() {
     static std::atomic<std::uint64_t> draws{0};
     std::random_device entropy;
@@ -74,8 +76,11 @@ void DrawQuote(Form& form, Messages& messages) {
     }
     const Text& quotes = QuoteLibrary(library);
     const std::size_t count = text::Count(quotes, "\n") + 1;
-    std::mt19937 generator = FreshlySeededGenerator();
-    const std::size_t piece = std::uniform_int_distribution<std::size_t>(1, count)(generator);
+    std::size_t piece = fixedDraw.load();
+    if (piece == 0) {
+        std::mt19937 generator = FreshlySeededGenerator();
+        piece = std::uniform_int_distribution<std::size_t>(1, count)(generator);
+    }
     const std::vector<Text> pieces = text::Split(quotes, kNewLine);
     form.setText(controls::kQuoteBox, piece <= pieces.size() ? pieces[piece - 1] : Text());
 }
@@ -99,4 +104,9 @@ void QuotePreview(Form& form, WorkbenchState& state, Messages& messages,
                     Separator() + kNewLine + header + kNewLine + form.text(controls::kQuoteBox));
 }
 
+namespace testing {
+
+void FixQuoteDraw(std::size_t piece) { fixedDraw.store(piece); }
+
+}  // namespace testing
 }  // namespace dq

@@ -2,6 +2,7 @@
 // header and the quote block that the quote preview appends to 编辑框_新闻.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "web/text.h"
@@ -25,4 +26,12 @@ Text QuoteHeaderText(const Form& form, WorkbenchState& state, Messages& messages
 void QuotePreview(Form& form, WorkbenchState& state, Messages& messages,
                   const std::function<void()>& newsPreview);
 
+namespace testing {
+
+// From now on every draw takes the quote numbered piece (from 1) of the chosen library instead
+// of a random one, so that tests can compare whole briefings; 0 draws at random again. The
+// program never calls it.
+void FixQuoteDraw(std::size_t piece);
+
+}  // namespace testing
 }  // namespace dq

@@ -2,6 +2,7 @@
 // written to wx.txt by one click, or cleared.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "web/text.h"
@@ -16,10 +17,22 @@ namespace dq {
 // The weather box text followed directly by the news box text.
 Text BriefingText(const Form& form);
 
-// 一键生成 clicked: checks the news box and the city, rebuilds weather, news and quote, writes
-// wx.txt in directory atomically and shows the success window (or an error naming the file
-// and the reason when it could not be written).
-// pump runs while short links are made.
+// The pieces of the briefing, in the order one-click generation rebuilds them.
+enum class BriefingStep { Weather, News, Quote };
+
+// The first part of one-click generation: checks the news box and the city (showing the
+// failed check's message and returning false), then rebuilds weather, news and quote, telling
+// onStep before each piece when given.
+bool RebuildBriefing(Form& form, WorkbenchState& state, Messages& messages,
+                     const std::function<void(BriefingStep)>& onStep = {},
+                     const EventPump& pump = {});
+
+// Writes the briefing text to path atomically. A failure is shown as an error naming the file
+// and the reason; returns whether the file was written.
+bool WriteBriefing(const Form& form, Messages& messages, const std::string& path);
+
+// 一键生成 clicked: rebuilds the briefing, writes wx.txt in directory and shows the success
+// window (or the error of the write instead). pump runs while short links are made.
 void GenerateBriefing(Form& form, WorkbenchState& state, Messages& messages,
                       const std::string& directory, const EventPump& pump = {});
 

@@ -41,6 +41,10 @@ inline constexpr std::string_view kCurrentSourceLabel = "透明标签_当前信�
 inline constexpr std::string_view kLinkBase = "编辑框_拼接网址";
 inline constexpr std::string_view kSourceIsUtf8 = "单选框_utf8";
 
+// Main window: the menu of our tools beside 关于作者, and its items.
+inline constexpr std::string_view kToolsMenu = "工具";
+inline constexpr std::string_view kSourceCheckItem = "信息源检测";
+
 // Main window: short links.
 inline constexpr std::string_view kInterfaceList = "超级列表框_接口列表";
 inline constexpr std::string_view kInterfaceCount = "标签_接口数量";

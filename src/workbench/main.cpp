@@ -1,9 +1,14 @@
-// Program start: the program-wide values, a font that draws the Chinese captions, and the main
-// window; events are handled until the main window is closed.
+// Program start: with an option of the runs without a window (--generate, ...) that run and
+// its exit status; otherwise the program-wide values, a font that draws the Chinese captions,
+// and the main window; events are handled until the main window is closed.
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "unattended/command_line.h"
 #include "workbench/run_directory.h"
 #include "workbench/main_window.h"
 #include "workbench/workbench_state.h"
@@ -26,6 +31,9 @@ void UseChineseFont(QApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (const auto status = dq::RunWithoutWindow(arguments, std::cout, std::cerr)) return *status;
+
     QApplication app(argc, argv);
     UseChineseFont(app);
     dq::WorkbenchState state;

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include "appearance/skin_choice.h"
@@ -10,6 +12,7 @@
 #include "content/news_preview.h"
 #include "content/quotes.h"
 #include "content/weather.h"
+#include "health/source_check_window.h"
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
 #include "shortlink/interface_list.h"
@@ -19,6 +22,7 @@
 #include "workbench/busy_state.h"
 #include "workbench/control_names.h"
 #include "workbench/message_texts.h"
+#include "workbench/own_presets.h"
 #include "workbench/qt_text.h"
 #include "workbench/window_pictures.h"
 
@@ -68,6 +72,19 @@ void MainWindow::prepareControls() {
     list.setColumnWidth(1, kNameColumnWidth);
     for (int column = 2; column < kListColumns; ++column) list.setColumnHidden(column, true);
     ui_->透明标签9->installEventFilter(this);
+    addToolsMenu();
+}
+
+// The menu of our tools: items whose names its menu and action objects carry.
+void MainWindow::addToolsMenu() {
+    const auto ObjectName = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    QMenu* tools = menuBar()->addMenu(ObjectName(controls::kToolsMenu));
+    tools->setObjectName(ObjectName(controls::kToolsMenu));
+    QAction* check = tools->addAction(ObjectName(controls::kSourceCheckItem));
+    check->setObjectName(ObjectName(controls::kSourceCheckItem));
+    connect(check, &QAction::triggered, this, &MainWindow::openSourceCheck);
 }
 
 // Every handler is bound to an action of the user (a click, a chosen list item, Enter, a menu
@@ -102,6 +119,8 @@ void MainWindow::connectHandlers() {
     connect(ui_->按钮_发送到群, &QPushButton::clicked, this, &MainWindow::postBriefing);
     connect(ui_->按钮1, &QPushButton::clicked, this, &MainWindow::clearPreviews);
     connect(ui_->更换背景, &QPushButton::clicked, this, &MainWindow::changeBackground);
+    connect(ui_->超级列表框_接口列表, &QTreeWidget::itemSelectionChanged, this,
+            &MainWindow::interfaceSelected);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -191,6 +210,17 @@ void MainWindow::changeBackground() {
 
 // A choice (or the saved index at start) applies its skin at once; nothing is saved.
 void MainWindow::applySkin(int index) { ApplySkin(SkinForChoice(index)); }
+
+// Not modal: the check runs in the background while the user goes on working.
+void MainWindow::openSourceCheck() {
+    auto* window = new SourceCheckWindow(
+        SourcesToCheck(state_, form_.checked(controls::kSourceIsUtf8)), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+// The selected interface is kept in our own presets, for the runs without a window.
+void MainWindow::interfaceSelected() { SaveInterfaceRow(form_, presets_); }
 
 void MainWindow::fetchInterfaceList() {
     BusyState busy;

@@ -34,9 +34,6 @@ private:
     // Creation steps 1 to 11, in order (main_window_start.cpp).
     void runCreationSequence();
     void restoreSkinChoice();
-    void restoreLinkChoice();
-    void restoreWeatherSwitch();
-    void restoreCustomSource();
 
     // Handlers.
     void weatherPreview();
@@ -59,6 +56,9 @@ private:
     void clearPreviews();
     void changeBackground();
     void openSourceManager();
+    void interfaceSelected();
+    void addToolsMenu();
+    void openSourceCheck();
 
     void applySkin(int index);
 

@@ -12,9 +12,10 @@ inline const Text& NoCity() { return "Pemmik提示:还没选择城市呢？老�
 // The label of the custom-source page begins with this, followed by the chosen source's name.
 inline const Text& CurrentChoicePrefix() { return "当前选择："_gbk; }
 
-// A news pattern that is no valid expression, and one that finds nothing on its page (the
-// doubled 检 is the text as users know it).
+// The news extraction's two failures: a pattern that does not compile, a page without match.
 inline const Text& PatternFailed() { return "正则创建失败，请检查正则表达式语句是否有误！"_gbk; }
 inline const Text& NothingMatched() { return "匹配失败，请检检查正则语句是否有误，数量：0"_gbk; }
+// The text of SuccessWindow.
+inline const Text& Success() { return "恭喜你，操作成功!"_gbk; }
 
 }  // namespace dq::messages

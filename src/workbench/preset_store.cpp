@@ -16,6 +16,8 @@
 #include "workbench/atomic_file.h"
 #include "workbench/control_names.h"
 #include "workbench/ini_document.h"
+#include "workbench/own_preset_keys.h"
+#include "workbench/own_presets.h"
 #include "workbench/preset_keys.h"
 
 namespace dq {
@@ -110,8 +112,13 @@ std::string UpdateFile(const std::string& path, Change&& change) {
     return WriteFileAtomically(path, document.content());
 }
 
+void SetValue(IniDocument& document, std::string_view section, const Text& key,
+              std::string_view value) {
+    document.set(section, key, SingleLine(value));
+}
+
 void SetValue(IniDocument& document, const Text& key, std::string_view value) {
-    document.set(preset::Section(), key, SingleLine(value));
+    SetValue(document, preset::Section(), key, value);
 }
 
 Text FlagText(bool on) { return on ? preset::FlagTrue() : preset::FlagFalse(); }
@@ -120,10 +127,12 @@ Text FlagText(bool on) { return on ? preset::FlagTrue() : preset::FlagFalse(); }
 
 PresetStore::PresetStore(std::string directory) : path_(std::move(directory) + "/" + kFileName) {}
 
-Text PresetStore::read(const Text& key) const {
+Text PresetStore::read(const Text& key) const { return read(preset::Section(), key); }
+
+Text PresetStore::read(std::string_view section, const Text& key) const {
     Bytes content;
     if (!ReadWholeFile(path_, content).empty()) return {};
-    const auto value = IniDocument(content).value(preset::Section(), key);
+    const auto value = IniDocument(content).value(section, key);
     return value ? LimitBytes(TextFromBytes(*value), kMaxValueBytes) : Text();
 }
 
@@ -132,7 +141,20 @@ std::int32_t PresetStore::readInt(const Text& key) const { return text::ToInt(re
 bool PresetStore::readFlag(const Text& key) const { return read(key) == preset::FlagTrue(); }
 
 std::string PresetStore::write(const Text& key, const Text& value) const {
-    return UpdateFile(path_, [&](IniDocument& document) { SetValue(document, key, value); });
+    return write(preset::Section(), key, value);
+}
+
+std::string PresetStore::write(std::string_view section, const Text& key,
+                               const Text& value) const {
+    return UpdateFile(path_,
+                      [&](IniDocument& document) { SetValue(document, section, key, value); });
+}
+
+std::string PresetStore::write(std::string_view section,
+                               const std::vector<std::pair<Text, Text>>& values) const {
+    return UpdateFile(path_, [&](IniDocument& document) {
+        for (const auto& [key, value] : values) SetValue(document, section, key, value);
+    });
 }
 
 void PresetStore::saveAll(const Form& form, Messages& messages) const {
@@ -153,6 +175,9 @@ void PresetStore::saveAll(const Form& form, Messages& messages) const {
         SetValue(document, preset::WeatherOn(), FlagText(form.checked(controls::kWeatherOn)));
         if (const auto number = CheckedNewsNumber(form)) {
             SetValue(document, preset::NewsChoice(), std::to_string(*number));
+        }
+        for (const auto& [key, value] : OwnChoicesToSave(form)) {
+            SetValue(document, own_preset::Section(), key, value);
         }
     });
     if (!reason.empty()) {

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "web/text.h"
 #include "workbench/form.h"
@@ -28,6 +31,14 @@ public:
     // creates file and section when missing. Returns an empty string on success, else the
     // reason the file could not be written (UTF-8).
     std::string write(const Text& key, const Text& value) const;
+
+    // The same for a key of another section of the file (our own presets, see
+    // own_preset_keys.h).
+    Text read(std::string_view section, const Text& key) const;
+    std::string write(std::string_view section, const Text& key, const Text& value) const;
+    // Several keys of one section in one rewrite of the file.
+    std::string write(std::string_view section,
+                      const std::vector<std::pair<Text, Text>>& values) const;
 
     // 按钮_保存 clicked: writes every preset from the form, then shows the success window, or
     // an error message naming the file and the reason when it could not be written.

@@ -11,6 +11,7 @@
 #include "support/fake_form.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "workbench/own_preset_keys.h"
 #include "workbench/preset_keys.h"
 
 namespace dq {
@@ -110,7 +111,9 @@ TEST(PresetStore, SaveKeepsOtherSectionsAndReplacesValuesWhereTheyStand) {
     EXPECT_EQ(content.find(Text(preset::WeatherOn()) + "=" + Gbk("假") + "\r\nhand=kept\r\n" +
                            Text(preset::City()) + "="),
               14 + section.size());
-    EXPECT_EQ(content.substr(content.size() - 17), "\r\n\r\n[tail]\r\ny=2\r\n");
+    // Our own section comes new, at the end.
+    const Text own = "[Dawnquill]\r\n" + own_preset::CustomSourceUtf8() + "=" + Gbk("假") + "\r\n";
+    EXPECT_EQ(content.substr(content.size() - 17 - own.size()), "\r\n\r\n[tail]\r\ny=2\r\n" + own);
     EXPECT_EQ(store.read("hand"), "kept");
 }
 
