@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "bare_curl_fetch.h"
 #include "support/test_server.h"
 #include "web/fetch.h"
 
@@ -32,22 +33,6 @@ const std::string& PageUrl() {
     return url;
 }
 
-std::size_t AppendToString(char* data, std::size_t size, std::size_t count, void* user) {
-    static_cast<std::string*>(user)->append(data, size * count);
-    return size * count;
-}
-
-std::string PlainCurlFetch(const std::string& url) {
-    std::string body;
-    CURL* handle = curl_easy_init();
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendToString);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
-    curl_easy_perform(handle);
-    curl_easy_cleanup(handle);
-    return body;
-}
-
 void BM_WebFetch(benchmark::State& state) {
     const std::string& url = PageUrl();
     for (auto _ : state) {
@@ -61,7 +46,7 @@ void BM_WebFetch(benchmark::State& state) {
 void BM_PlainLibcurl(benchmark::State& state) {
     const std::string& url = PageUrl();
     for (auto _ : state) {
-        const std::string page = PlainCurlFetch(url);
+        const std::string page = dq::bench::BareCurlFetch(url);
         if (page.size() != kPageBytes) state.SkipWithError("short page");
         benchmark::DoNotOptimize(page.data());
     }

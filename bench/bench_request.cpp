@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "bare_curl_fetch.h"
 #include "forked_server.h"
 #include "web/web_request.h"
 
@@ -29,22 +30,6 @@ const std::string& PageUrl() {
     static const dq::bench::ForkedServer server({{"/page", dq::testing::CannedResponse::Ok(Utf8Page())}});
     static const std::string url = server.url("/page");
     return url;
-}
-
-std::size_t AppendToString(char* data, std::size_t size, std::size_t count, void* user) {
-    static_cast<std::string*>(user)->append(data, size * count);
-    return size * count;
-}
-
-std::string BareFetch(const std::string& url) {
-    std::string body;
-    CURL* handle = curl_easy_init();
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendToString);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
-    curl_easy_perform(handle);
-    curl_easy_cleanup(handle);
-    return body;
 }
 
 std::string BareUtf8ToGbk(const std::string& utf8) {
@@ -69,7 +54,7 @@ void BM_WebRequestUtf8Page(benchmark::State& state) {
 void BM_BareFetchAndConvert(benchmark::State& state) {
     const std::string& url = PageUrl();
     for (auto _ : state) {
-        const std::string page = BareUtf8ToGbk(BareFetch(url));
+        const std::string page = BareUtf8ToGbk(dq::bench::BareCurlFetch(url));
         if (page.size() < kPageBytes / 2 || page.size() >= kPageBytes) state.SkipWithError("not converted");
         benchmark::DoNotOptimize(page.data());
     }

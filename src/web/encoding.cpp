@@ -316,7 +316,9 @@ std::optional<Text> CharsetToAnsi(std::string_view bytes, std::string_view chars
     if (U_FAILURE(err)) return std::nullopt;
     if (canonical == kUtf8Name) {
         std::string_view utf8 = UpToNul(bytes);
-        if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);
+        // A byte order mark (U+FEFF) in front of the page is no part of its text.
+        constexpr std::string_view kByteOrderMark = "\uFEFF";
+        if (utf8.starts_with(kByteOrderMark)) utf8.remove_prefix(kByteOrderMark.size());
         return Utf8ToGbk(utf8);
     }
     return Convert(bytes, canonical.c_str(), kGbkName);
