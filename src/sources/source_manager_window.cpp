@@ -125,13 +125,18 @@ void SourceManagerWindow::add() {
     ui_->超级列表框_自定义新闻源->setFocus();
 }
 
-void SourceManagerWindow::modify() {
+int SourceManagerWindow::selectedRowOrTell(const Text& message) {
     const int row = form_.selectedRow(controls::kSourceList);
     if (row < 0) {
-        dialogs_.showBox(sources::NothingToModifyMessage(), sources::kFriendlyTip,
-                         MessageIcon::Information, QMessageBox::Ok);
-        return;
+        dialogs_.showBox(message, sources::kFriendlyTip, MessageIcon::Information,
+                         QMessageBox::Ok);
     }
+    return row;
+}
+
+void SourceManagerWindow::modify() {
+    const int row = selectedRowOrTell(sources::NothingToModifyMessage());
+    if (row < 0) return;
     const auto cell = [&](int column) { return form_.cell(controls::kSourceList, row, column); };
     SourceRow edited = {cell(0), cell(1), cell(2), cell(3), cell(4)};
     SourceModifyWindow window(database_, edited, trialSettings(), this);
@@ -145,12 +150,8 @@ void SourceManagerWindow::modify() {
 }
 
 void SourceManagerWindow::remove() {
-    const int row = form_.selectedRow(controls::kSourceList);
-    if (row < 0) {
-        dialogs_.showBox(sources::NothingToDeleteMessage(), sources::kFriendlyTip,
-                         MessageIcon::Information, QMessageBox::Ok);
-        return;
-    }
+    const int row = selectedRowOrTell(sources::NothingToDeleteMessage());
+    if (row < 0) return;
     const int answer =
         dialogs_.showBox(sources::ReallyDeleteMessage(), sources::kDeleteTitle,
                          MessageIcon::Warning, QMessageBox::Ok | QMessageBox::Cancel);

@@ -54,6 +54,8 @@ class SourceManagerWindow : public QDialog {
     void choose();
     void showMenu(const QPoint& position);
     PatternTrialSettings trialSettings() const;
+    // The selected row of the list; -1, after telling the user message, when none is.
+    int selectedRowOrTell(const Text& message);
 
     std::unique_ptr<Ui::SourceManagerWindow> ui_;
     QtForm form_;

@@ -8,29 +8,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/command_output.h"
 #include "web/encoding.h"
 
 namespace dq {
 namespace {
-
-std::optional<std::string> RunCommand(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return std::nullopt;
-    std::string out;
-    std::array<char, 65536> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        out.append(buffer.data(), n);
-    if (pclose(pipe) != 0) return std::nullopt;
-    return out;
-}
 
 const std::vector<std::string> kDocuments = {
     "[0, -0, 1, -1, 0.5, 2.50, 100, 1e2, 1E+2, 1e-2, 123.456, -98.76e3]",
@@ -47,14 +35,15 @@ const std::vector<std::string> kDocuments = {
 };
 
 TEST(JsonNodeComparison, CompactTextIsWhatJsonStringifyWrites) {
-    if (!RunCommand("command -v node >/dev/null 2>&1")) GTEST_SKIP() << "node is not installed";
+    if (!testing::NodeAvailable()) GTEST_SKIP() << "node is not installed";
     const auto path = std::filesystem::temp_directory_path() /
                       ("json_cases_" + std::to_string(getpid()) + ".txt");
     {
         std::ofstream out(path);
         for (const std::string& document : kDocuments) out << document << '\n';
     }
-    const std::optional<std::string> output = RunCommand("node " DQ_JSON_STRINGIFY_SCRIPT " " + path.string());
+    const std::optional<std::string> output =
+        testing::CommandOutput("node " DQ_JSON_STRINGIFY_SCRIPT " " + path.string());
     std::filesystem::remove(path);
     ASSERT_TRUE(output.has_value());
 

@@ -2,17 +2,16 @@
 // expects the same matches, groups and match positions. Skipped where node is not installed.
 #include "services/regex_service.h"
 
-#include "gbk.h"
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <unistd.h>
+
+#include "gbk.h"
+#include "support/command_output.h"
 
 namespace dq {
 namespace {
@@ -31,19 +30,6 @@ std::string JsFlags(const ComparisonCase& c) {
     return std::string(c.global ? "g" : "") + (c.ignoreCase ? "i" : "") + (c.multiLine ? "m" : "");
 }
 
-std::optional<std::string> RunCommand(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return std::nullopt;
-    std::string out;
-    std::array<char, 65536> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        out.append(buffer.data(), n);
-    if (pclose(pipe) != 0) return std::nullopt;
-    return out;
-}
-
-bool NodeAvailable() { return RunCommand("command -v node >/dev/null 2>&1").has_value(); }
-
 // The text as RegexService sees it: through GBK, where characters GBK lacks become "?".
 std::string ThroughGbk(const std::string& utf8) { return AnsiToUtf8(Gbk(utf8)); }
 
@@ -57,7 +43,7 @@ nlohmann::json RunNode(const std::vector<ComparisonCase>& cases) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("regex_cases_" + std::to_string(getpid()) + ".json");
     std::ofstream(path) << input.dump();
-    const auto output = RunCommand("node " DQ_JS_REGEX_SCRIPT " " + path.string());
+    const auto output = testing::CommandOutput("node " DQ_JS_REGEX_SCRIPT " " + path.string());
     std::filesystem::remove(path);
     if (!output) return {};
     return nlohmann::json::parse(*output);
@@ -167,7 +153,7 @@ const std::vector<ComparisonCase>& Cases() {
 }
 
 TEST(RegexServiceAgainstNode, SameMatchesGroupsAndPositions) {
-    if (!NodeAvailable()) GTEST_SKIP() << "node is not installed";
+    if (!testing::NodeAvailable()) GTEST_SKIP() << "node is not installed";
     const nlohmann::json node = RunNode(Cases());
     ASSERT_EQ(node.size(), Cases().size()) << "node did not answer for every case";
     for (std::size_t k = 0; k < Cases().size(); ++k) ExpectSameAsNode(Cases()[k], node[k]);
