@@ -154,4 +154,26 @@ inline constexpr std::string_view kModifyCancel = "按钮_取消添加";
 inline constexpr std::string_view kPatternTestButton = "按钮_测试";
 inline constexpr std::string_view kPatternTestResult = "编辑框_测试结果";
 
+// Picture window.
+inline constexpr std::string_view kPictureWindow = "PictureWindow";
+inline constexpr std::string_view kPicturePreview = "按钮2";
+inline constexpr std::string_view kPictureExport = "按钮1";
+inline constexpr std::string_view kPictureQrAdd = "按钮_二维码";
+inline constexpr std::string_view kPictureClose = "按钮4";
+inline constexpr std::string_view kPictureFolderLabel = "透明标签1";
+inline constexpr std::string_view kPictureTabs = "高级选择夹_图片";
+// Page 0 ("天气").
+inline constexpr std::string_view kWeatherPageFrame = "外形框_图片";
+inline constexpr std::string_view kWeatherPageHeader = "超级编辑框_头部";
+inline constexpr std::string_view kWeatherPageNews = "超级编辑框_新闻";
+inline constexpr std::string_view kLifePageWindow = "外形框1";
+inline constexpr std::string_view kLifePageView = "超文本浏览框1";
+inline constexpr std::string_view kWeatherPageQr = "图片框2";
+// Page 1 ("标准天气").
+inline constexpr std::string_view kStandardPageFrame = "外形框_图片1";
+inline constexpr std::string_view kStandardPageHeader = "超级编辑框_头部1";
+inline constexpr std::string_view kStandardPageWeather = "超级编辑框_天气1";
+inline constexpr std::string_view kStandardPageNews = "超级编辑框_新闻1";
+inline constexpr std::string_view kStandardPageQr = "图片框4";
+
 }  // namespace dq::controls

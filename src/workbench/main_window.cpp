@@ -13,6 +13,7 @@
 #include "content/quotes.h"
 #include "content/weather.h"
 #include "health/source_check_window.h"
+#include "picture/picture_window.h"
 #include "robots/post_briefing.h"
 #include "robots/robot_settings_window.h"
 #include "shortlink/interface_list.h"
@@ -231,6 +232,9 @@ void MainWindow::openSourceManager() {
     OpenSourceManager(*this, form_, state_, presets_, runDirectory_, dialogs_);
 }
 
-void MainWindow::openPictureWindow() {}
+void MainWindow::openPictureWindow() {
+    PictureWindow window(form_, state_, runDirectory_, this);
+    dialogs_.openModal(window);
+}
 
 }  // namespace dq

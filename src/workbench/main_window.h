@@ -62,7 +62,6 @@ private:
 
     void applySkin(int index);
 
-    // Operations of features that join the window later; each does nothing yet.
     void fetchInterfaceList();
     void openPictureWindow();
 
