@@ -4,6 +4,7 @@
 // blocked, or sent to the test's loopback site for the one host a test routes.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QTabWidget>
 #include <QTemporaryDir>

@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"StandardNewsBanner", "图片框6", "外形框_图片1", {0, 252, 520, 56}, nullptr},
         Placement{"StandardNews", "超级编辑框_新闻1", "外形框_图片1", {32, 299, 591, 464}, nullptr},
         Placement{"StandardQr", "图片框4", "外形框_图片1", {487, 34, 145, 145}, nullptr}),
-    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+    CaseName<Placement>);
 
 TEST_F(PictureWindowTest, HasItsButtonsLabelsTabsAndPages) {
     open();
