@@ -25,7 +25,7 @@ dq_add_library(dq_picture
             ${CMAKE_CURRENT_LIST_DIR}/page_text.cpp
             ${CMAKE_CURRENT_LIST_DIR}/life_page_view.cpp
     PUBLIC_LIBS Qt6::Widgets dq_picture_export dq_workbench_widgets dq_workbench_core
-                dq_content_weather dq_text)
+                dq_content_weather dq_robots dq_text)
 set_target_properties(dq_picture PROPERTIES AUTOMOC ON AUTOUIC ON)
 # The program (and every test of the window) needs the plug-in built.
 add_dependencies(dq_picture dq_life_page_view)

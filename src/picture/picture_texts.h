@@ -18,10 +18,17 @@ inline constexpr char kQrFilter[] = "文本文件(图片(*.jpg)";
 inline const Text& InRunDirectory() { return "图片存在运行目录"_gbk; }
 inline const Text& InFolder() { return "图片存在"_gbk; }
 
-// The export failed: the file it was to write (UTF-8 path) and why (UTF-8).
+// "<what><file>" CR LF "原因：<reason>" (file and reason UTF-8).
+inline Text FileProblem(const Text& what, const std::string& file, const std::string& reason) {
+    return what + Utf8ToAnsi(file) + "\r\n" + "原因："_gbk + Utf8ToAnsi(reason);
+}
+// The export failed: the file it was to write and why.
 inline Text NotExported(const std::string& file, const std::string& reason) {
-    return "图片没有生成："_gbk + Utf8ToAnsi(file) + "\r\n"_gbk + "原因："_gbk +
-           Utf8ToAnsi(reason);
+    return FileProblem("图片没有生成："_gbk, file, reason);
+}
+// The picture was written but could not be read back for the robots.
+inline Text NotPosted(const std::string& file, const std::string& reason) {
+    return FileProblem("图片没有发到群："_gbk, file, reason);
 }
 
 }  // namespace dq::picture_texts

@@ -13,7 +13,9 @@
 #include "picture/page_text.h"
 #include "picture/picture_export.h"
 #include "picture/picture_texts.h"
+#include "robots/post_briefing.h"
 #include "ui_picture_window.h"
+#include "workbench/busy_state.h"
 #include "workbench/control_names.h"
 #include "workbench/qt_text.h"
 #include "workbench/run_directory.h"
@@ -161,6 +163,21 @@ void PictureWindow::exportPicture() {
         return;
     }
     dialogs_.showSuccess();
+    if (ui_->选择框_发到群->isChecked()) postToGroup(exported.path);
+}
+
+// The picture just written, as the robots get it: the file's bytes.
+void PictureWindow::postToGroup(const std::string& picture) {
+    QFile file(QString::fromStdString(picture));
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialogs_.show(picture_texts::NotPosted(picture, file.errorString().toStdString()),
+                      MessageIcon::Error);
+        return;
+    }
+    const QByteArray jpeg = file.readAll();
+    BusyState busy;
+    robots::PostPictureToGroup(std::string_view(jpeg.constData(), jpeg.size()), dialogs_,
+                               directory_, BusyState::Pump());
 }
 
 }  // namespace dq

@@ -44,6 +44,7 @@ private:
     void previewStandardPage();
     void addQrPicture();
     void exportPicture();
+    void postToGroup(const std::string& picture);
 
     std::unique_ptr<Ui::PictureWindow> ui_;
     const Form& mainForm_;

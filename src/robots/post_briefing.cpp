@@ -16,6 +16,19 @@ bool AnyEnabled(const RobotList& robots) {
     return false;
 }
 
+// Shows what to do when no robot is enabled; true when one is.
+bool AnyEnabledOrSay(const RobotList& robots, Messages& messages) {
+    if (AnyEnabled(robots)) return true;
+    messages.show("还没有启用的群机器人：请先在菜单“群机器人”里填写地址并启用。"_gbk,
+                  MessageIcon::Warning);
+    return false;
+}
+
+void ShowOutcomes(const std::vector<RobotOutcome>& outcomes, Messages& messages) {
+    messages.show(Utf8ToAnsi(OutcomeReport(outcomes)),
+                  AllDelivered(outcomes) ? MessageIcon::Information : MessageIcon::Error);
+}
+
 }  // namespace
 
 void PostBriefing(const Form& form, Messages& messages, const std::string& directory,
@@ -26,14 +39,15 @@ void PostBriefing(const Form& form, Messages& messages, const std::string& direc
         return;
     }
     const RobotList robots = LoadRobots(directory);
-    if (!AnyEnabled(robots)) {
-        messages.show("还没有启用的群机器人：请先在菜单“群机器人”里填写地址并启用。"_gbk,
-                      MessageIcon::Warning);
-        return;
-    }
-    const auto outcomes = PostText(robots, AnsiToUtf8(briefing), PostSettings{whileWaiting});
-    messages.show(Utf8ToAnsi(OutcomeReport(outcomes)),
-                  AllDelivered(outcomes) ? MessageIcon::Information : MessageIcon::Error);
+    if (!AnyEnabledOrSay(robots, messages)) return;
+    ShowOutcomes(PostText(robots, AnsiToUtf8(briefing), PostSettings{whileWaiting}), messages);
+}
+
+void PostPictureToGroup(std::string_view jpeg, Messages& messages, const std::string& directory,
+                        const std::function<void()>& whileWaiting) {
+    const RobotList robots = LoadRobots(directory);
+    if (!AnyEnabledOrSay(robots, messages)) return;
+    ShowOutcomes(PostPicture(robots, jpeg, PostSettings{whileWaiting}), messages);
 }
 
 bool PostBriefingUnattended(const Text& briefing, const std::string& directory, std::ostream& log) {

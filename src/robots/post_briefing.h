@@ -6,6 +6,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "web/text.h"
 #include "workbench/form.h"
@@ -18,6 +19,11 @@ namespace dq::robots {
 // post waits (the window's event pump).
 void PostBriefing(const Form& form, Messages& messages, const std::string& directory,
                   const std::function<void()>& whileWaiting);
+
+// The picture window's "发到群": the exported JPEG picture posted to every enabled robot that
+// takes pictures, with one message saying what each robot answered.
+void PostPictureToGroup(std::string_view jpeg, Messages& messages, const std::string& directory,
+                        const std::function<void()>& whileWaiting);
 
 // The unattended run's post of briefing (GBK) to the robots stored in directory: one line per
 // robot on log (UTF-8). Returns false when any enabled robot refused or could not be reached.

@@ -161,6 +161,7 @@ inline constexpr std::string_view kPictureExport = "按钮1";
 inline constexpr std::string_view kPictureQrAdd = "按钮_二维码";
 inline constexpr std::string_view kPictureClose = "按钮4";
 inline constexpr std::string_view kPictureFolderLabel = "透明标签1";
+inline constexpr std::string_view kPicturePostToGroup = "选择框_发到群";
 inline constexpr std::string_view kPictureTabs = "高级选择夹_图片";
 // Page 0 ("天气").
 inline constexpr std::string_view kWeatherPageFrame = "外形框_图片";

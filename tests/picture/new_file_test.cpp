@@ -1,6 +1,9 @@
 // Writing under a free name: never replacing, never leaving a temporary file.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
@@ -90,6 +93,41 @@ TEST(NewFile, AMissingDirectoryIsReportedAndNothingIsWritten) {
     EXPECT_EQ(written.path, "");
     EXPECT_EQ(written.error, "No such file or directory");
     EXPECT_TRUE(Entries(directory.path().toStdString()).empty());
+}
+
+// While it lives, files of this process cannot grow past limit bytes: a write beyond fails
+// with EFBIG (the signal that would come with it is ignored).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t oldHandler_ = SIG_DFL;
+};
+
+TEST(NewFile, AFailedWriteIsReportedAndLeavesNothingBehind) {
+    QTemporaryDir directory;
+    const std::string dir = directory.path().toStdString();
+    NewFile written;
+    {
+        FileSizeLimit limit(100);
+        written = WriteNewFile(dir, "a", ".jpg", std::string(5000, 'x'));
+    }
+
+    EXPECT_EQ(written.path, "");
+    EXPECT_EQ(written.error, "File too large");
+    EXPECT_TRUE(Entries(dir).empty());  // the temporary file is gone
 }
 
 TEST(NewFile, TheFileGetsTheModeOfANewFile) {

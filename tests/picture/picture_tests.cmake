@@ -20,6 +20,7 @@ set(DQ_LIFE_PAGE_VIEW_DIR "DQ_LIFE_PAGE_VIEW_DIR=\"${CMAKE_BINARY_DIR}/src/workb
 dq_add_test(dq_picture_window_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture_window_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/life_page_band_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/picture_post_test.cpp
     LIBS dq_picture dq_appearance dq_test_jpeg dq_test_fakes dq_test_server
          Qt6::Test Qt6::WebEngineCore)
 target_compile_definitions(dq_picture_window_tests PRIVATE ${DQ_LIFE_PAGE_VIEW_DIR}

@@ -2,6 +2,7 @@
 // picture, and the export checked in the JPEG it writes.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
@@ -97,6 +98,8 @@ TEST_F(PictureWindowTest, HasItsButtonsLabelsTabsAndPages) {
     EXPECT_EQ(find<QPushButton>("按钮_二维码")->text(), Utf8("二维码添加"));
     EXPECT_EQ(find<QLabel>("透明标签3")->text(), Utf8("图片尺寸145*145"));
     EXPECT_EQ(find<QPushButton>("按钮4")->text(), Utf8("关闭当前窗口"));
+    EXPECT_EQ(find<QCheckBox>("选择框_发到群")->text(), Utf8("发到群"));
+    EXPECT_FALSE(find<QCheckBox>("选择框_发到群")->isChecked());
     auto* tabs = find<QTabWidget>("高级选择夹_图片");
     ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), Utf8("天气"));
