@@ -48,9 +48,14 @@ PictureWindow::PictureWindow(const Form& mainForm, const WorkbenchState& state,
     RegisterWindowPictures();
     ui_->setupUi(this);
     setFixedSize(size());
-    // The pages become the exported pictures: they look the same whatever the skin.
-    SetSkinExempt(*ui_->外形框_图片);
-    SetSkinExempt(*ui_->外形框_图片1);
+    // The pages become the exported pictures: white paper, the same whatever the skin.
+    for (QWidget* page : {ui_->外形框_图片, ui_->外形框_图片1}) {
+        SetSkinExempt(*page);
+        QPalette paper = page->palette();
+        paper.setColor(QPalette::Window, Qt::white);
+        page->setPalette(paper);
+        page->setAutoFillBackground(true);
+    }
     ui_->透明标签1->setText(FolderLabel(directory_));
 
     lifePageView_ = CreateLifePageView(*ui_->外形框1);

@@ -312,6 +312,7 @@ TEST_F(PictureWindowTest, ExportWritesA640By800BaselineJpegNamedByTheMoment) {
     EXPECT_EQ(picture.height, 800);
     EXPECT_EQ(picture.components, 3);
     EXPECT_TRUE(picture.baseline);
+    EXPECT_TRUE(NearColour(picture.pixel(10, 790), Qt::white));  // the page is white paper
     ASSERT_EQ(Dialogs::shown().size(), 1u);
     EXPECT_EQ(Dialogs::shown()[0].window, QStringLiteral("SuccessWindow"));
 }
