@@ -1,6 +1,8 @@
 // Writing under a free name: never replacing, never leaving a temporary file.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -41,6 +43,9 @@ struct FreeNameCase {
     std::vector<std::string> existing;
     std::string expected;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const FreeNameCase& row, std::ostream* out) { *out << row.name; }
 
 class FreeName : public ::testing::TestWithParam<FreeNameCase> {};
 

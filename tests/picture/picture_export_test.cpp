@@ -1,6 +1,8 @@
 // The export of a captured page: its name, its size, and what it leaves in the directory.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -27,6 +29,9 @@ struct NameCase {
     LocalDateTime moment;
     const char* file;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const NameCase& row, std::ostream* out) { *out << row.name; }
 
 class PictureName : public ::testing::TestWithParam<NameCase> {};
 

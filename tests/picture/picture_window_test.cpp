@@ -2,6 +2,8 @@
 // picture, and the export checked in the JPEG it writes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QImage>
@@ -45,6 +47,9 @@ struct Placement {
     QRect geometry;
     const char* text;  // the initial text of a box or label, nullptr for none
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const Placement& row, std::ostream* out) { *out << row.name; }
 
 class PictureWindowControls : public PictureWindowTest,
                               public ::testing::WithParamInterface<Placement> {};
