@@ -1,5 +1,6 @@
 #include "picture/picture_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <QLabel>
@@ -98,6 +99,7 @@ void PictureWindow::previewWeatherPage() {
 
 void PictureWindow::previewStandardPage() {
     ui_->超级编辑框_头部->clear();
+    BusyState busy;  // the range line fetches the weather page again
     // The pieces in this order: each may show its own message.
     Text header = WeatherHeader(mainForm_, state_, dialogs_);
     header += "\r\n";
@@ -161,6 +163,8 @@ void PictureWindow::exportPicture() {
     case kStandardPage: page = ui_->外形框_图片1; break;
     default: return;
     }
+    // Frames the web view has rendered meanwhile arrive as events: let them in first.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const PictureExport exported = ExportPicture(page->grab().toImage(), directory_, clock_());
     if (!exported.error.empty()) {
         dialogs_.show(picture_texts::NotExported(exported.wanted, exported.error),
