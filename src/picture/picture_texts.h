@@ -14,9 +14,12 @@ using namespace dq::literals;
 inline const Text& Rule() { return "━━━━━━━━━━━━━━"_gbk; }
 // The file dialog's filter of "二维码添加".
 inline constexpr char kQrFilter[] = "文本文件(图片(*.jpg)";
-// 透明标签1 when the pictures go beside the program, and before the folder otherwise.
-inline const Text& InRunDirectory() { return "图片存在运行目录"_gbk; }
-inline const Text& InFolder() { return "图片存在"_gbk; }
+// 透明标签1: where the pictures go. Beside the program (the portable layout) it says so;
+// otherwise it names the folder (UTF-8 path).
+inline Text FolderLabel(bool portable, const std::string& folder) {
+    if (portable) return "图片存在运行目录"_gbk;
+    return "图片存在"_gbk + Utf8ToAnsi(folder);
+}
 
 // "<what><file>" CR LF "原因：<reason>" (file and reason UTF-8).
 inline Text FileProblem(const Text& what, const std::string& file, const std::string& reason) {

@@ -30,11 +30,6 @@ enum Page { kWeatherPage = 0, kStandardPage = 1 };
 // The web view inside 外形框1: only the band 334 to 409 px below the page's top shows.
 const QRect kLifePageViewGeometry(-4, -334, 688, 528);
 
-QString FolderLabel(const std::string& directory) {
-    if (PortableLayout()) return ToQString(picture_texts::InRunDirectory());
-    return ToQString(picture_texts::InFolder()) + QString::fromStdString(directory);
-}
-
 }  // namespace
 
 PictureWindow::PictureWindow(const Form& mainForm, const WorkbenchState& state,
@@ -57,7 +52,7 @@ PictureWindow::PictureWindow(const Form& mainForm, const WorkbenchState& state,
         page->setPalette(paper);
         page->setAutoFillBackground(true);
     }
-    ui_->透明标签1->setText(FolderLabel(directory_));
+    ui_->透明标签1->setText(ToQString(picture_texts::FolderLabel(PortableLayout(), directory_)));
 
     lifePageView_ = CreateLifePageView(*ui_->外形框1);
     if (lifePageView_) {

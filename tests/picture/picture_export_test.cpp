@@ -9,6 +9,8 @@
 
 #include "picture/decoded_jpeg.h"
 #include "picture/picture_export.h"
+#include "picture/picture_texts.h"
+#include "web/encoding.h"
 #include "support/case_name.h"
 
 namespace dq {
@@ -94,6 +96,12 @@ TEST(PictureExport, ADirectoryThatCannotBeWrittenGivesTheNameAndTheReason) {
     EXPECT_EQ(exported.wanted, missing + "/2024年5月6日8时.jpg");
     EXPECT_EQ(exported.error, "No such file or directory");
     EXPECT_TRUE(Entries(directory).isEmpty());
+}
+
+TEST(PictureFolderLabel, SaysRunDirectoryBesideTheProgramAndNamesTheFolderElsewhere) {
+    EXPECT_EQ(picture_texts::FolderLabel(true, "/opt/dawnquill/bin"), Utf8ToAnsi("图片存在运行目录"));
+    EXPECT_EQ(picture_texts::FolderLabel(false, "/home/li/.local/share/dawnquill"),
+              Utf8ToAnsi("图片存在/home/li/.local/share/dawnquill"));
 }
 
 }  // namespace
