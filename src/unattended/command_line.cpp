@@ -15,7 +15,7 @@ constexpr std::string_view kOutputPrefix = "--output=";
 // Arguments that are not ours are left to the window toolkit (-platform, -style, ...).
 bool IsOurs(std::string_view argument) {
     return argument == "--generate" || argument == "--check-sources" || argument == "--print" ||
-           argument == "--output" || argument.starts_with(kOutputPrefix) ||
+           argument == "--post" || argument == "--output" || argument.starts_with(kOutputPrefix) ||
            argument == "--help";
 }
 
@@ -37,6 +37,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return {line, {}};
         } else if (argument == "--print") {
             line.print = true;
+        } else if (argument == "--post") {
+            line.post = true;
         } else if (argument == "--output" || argument.starts_with(kOutputPrefix)) {
             if (argument == "--output") {
                 if (i + 1 == arguments.size()) return {{}, "--output needs a file name"};
@@ -50,23 +52,26 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return {{}, "unknown option " + std::string(argument)};
         }
     }
-    if ((outputGiven || line.print) && line.mode != CommandLine::Mode::Generate)
-        return {{}, "--output and --print go with --generate"};
+    if ((outputGiven || line.print || line.post) && line.mode != CommandLine::Mode::Generate)
+        return {{}, "--output, --print and --post go with --generate"};
     if (outputGiven && line.print) return {{}, "--output and --print exclude each other"};
     return {line, {}};
 }
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: dawnquill                 open the window\n"
-           "       dawnquill --generate [--output PATH | --print]\n"
+           "       dawnquill --generate [--output PATH | --print] [--post]\n"
            "                 build the morning briefing from the saved presets without a window\n"
-           "                 and write it to wx.txt (or PATH, or standard output as UTF-8)\n"
+           "                 and write it to wx.txt (or PATH, or standard output as UTF-8);\n"
+           "                 --post also posts it to every enabled group robot (群机器人.ini)\n"
            "       dawnquill --check-sources\n"
            "                 try every built-in news source and the chosen custom source and\n"
            "                 print what each gives\n"
            "\n"
            "Exit status of --generate: 0 written; 2 the presets lack a city or a chosen news\n"
-           "source; 3 the briefing could not be written; 4 the news extraction failed.\n"
+           "source; 3 the briefing could not be written; 4 the news extraction failed; 5 a\n"
+           "group robot refused the post or could not be reached. The first of 3, 4, 5 that\n"
+           "applies wins.\n"
            "Exit status of --check-sources: 0 every built-in source matches; 1 one or more\n"
            "match nothing.\n";
 }
@@ -89,7 +94,7 @@ std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments, s
             PrintUsage(out);
             return exit_status::kDone;
         case CommandLine::Mode::Generate:
-            return RunGenerate({RunDirectory(), line.output, line.print}, out, err);
+            return RunGenerate({RunDirectory(), line.output, line.print, line.post}, out, err);
         case CommandLine::Mode::CheckSources:
             return RunCheckSources(RunDirectory(), out, err);
         case CommandLine::Mode::Window:

@@ -1,6 +1,8 @@
 // The program's command line. Without options the window opens. The options:
 //
-//   dawnquill --generate [--output PATH | --print]   the morning briefing, no window
+//   dawnquill --generate [--output PATH | --print] [--post]
+//                                  the morning briefing, no window; --post also posts it
+//                                  to the enabled group robots
 //   dawnquill --check-sources                        every news source tried, as a table
 //   dawnquill --help
 #pragma once
@@ -17,6 +19,7 @@ struct CommandLine {
     Mode mode = Mode::Window;
     std::string output;  // --output PATH
     bool print = false;  // --print
+    bool post = false;   // --post
 };
 
 // The parsed command line (arguments without the program name), or the reason it is not

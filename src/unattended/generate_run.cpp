@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "content/news_catalogue.h"
+#include "robots/post_briefing.h"
 #include "unattended/design_form.h"
 #include "unattended/exit_status.h"
 #include "unattended/stream_messages.h"
@@ -72,10 +73,14 @@ int RunGenerate(const GenerateOptions& options, std::ostream& out, std::ostream&
         written = WriteBriefing(form, report, path);
         if (written) report.note("written " + path);
     }
+    if (written) report.showSuccess();
+    const bool posted =
+        !options.post || robots::PostBriefingUnattended(BriefingText(form), options.directory, err);
+
     if (!written) return exit_status::kNotWritten;
-    report.showSuccess();
     if (report.said(messages::PatternFailed()) || report.said(messages::NothingMatched()))
         return exit_status::kNewsFailed;
+    if (!posted) return exit_status::kNotPosted;
     return exit_status::kDone;
 }
 

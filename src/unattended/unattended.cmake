@@ -5,5 +5,5 @@ dq_add_library(dq_unattended
             ${CMAKE_CURRENT_LIST_DIR}/design_form.cpp
             ${CMAKE_CURRENT_LIST_DIR}/generate_run.cpp
             ${CMAKE_CURRENT_LIST_DIR}/stream_messages.cpp
-    LIBS dq_content_news dq_web dq_health
+    LIBS dq_content_news dq_web dq_health dq_robots
     PUBLIC_LIBS dq_briefing dq_saved_choices dq_presets dq_workbench_core dq_text)

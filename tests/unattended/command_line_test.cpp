@@ -17,6 +17,7 @@ TEST(CommandLine, ReadsTheOptionsOfTheRunsWithoutAWindow) {
         Mode mode;
         std::string output;
         bool print;
+        bool post = false;
     };
     const Case cases[] = {
         {{}, Mode::Window, "", false},
@@ -26,6 +27,8 @@ TEST(CommandLine, ReadsTheOptionsOfTheRunsWithoutAWindow) {
         {{"--output", "/tmp/a b.txt", "--generate"}, Mode::Generate, "/tmp/a b.txt", false},
         {{"--generate", "--output=today.txt"}, Mode::Generate, "today.txt", false},
         {{"--generate", "--help"}, Mode::Help, "", false},
+        {{"--generate", "--post"}, Mode::Generate, "", false, true},
+        {{"--post", "--output", "x.txt", "--generate"}, Mode::Generate, "x.txt", false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -34,6 +37,7 @@ TEST(CommandLine, ReadsTheOptionsOfTheRunsWithoutAWindow) {
         EXPECT_EQ(parsed.line->mode, c.mode);
         EXPECT_EQ(parsed.line->output, c.output);
         EXPECT_EQ(parsed.line->print, c.print);
+        EXPECT_EQ(parsed.line->post, c.post);
     }
 }
 
@@ -43,6 +47,8 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithUsageOnStandardError) {
         {"--generate", "--output="},
         {"--generate", "--print", "--output", "x"},
         {"--print"},
+        {"--post"},
+        {"--check-sources", "--post"},
         {"--generate", "--frobnicate"},
     };
     for (const auto& arguments : refused) {

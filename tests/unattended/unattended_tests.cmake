@@ -3,7 +3,8 @@
 dq_add_test(unattended_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/generate_run_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
-    LIBS dq_unattended dq_content_quotes dq_test_fakes dq_test_server)
+            ${CMAKE_CURRENT_LIST_DIR}/generate_post_test.cpp
+    LIBS dq_unattended dq_robots dq_content_quotes dq_test_fakes dq_test_server)
 target_compile_definitions(unattended_tests PRIVATE
     DQ_BRIEFING_FIXTURES="${PROJECT_SOURCE_DIR}/tests/workbench/briefing_fixtures"
     DQ_NEWS_FIXTURES="${PROJECT_SOURCE_DIR}/tests/content/fixtures/news")
