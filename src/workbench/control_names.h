@@ -41,9 +41,10 @@ inline constexpr std::string_view kCurrentSourceLabel = "透明标签_当前信�
 inline constexpr std::string_view kLinkBase = "编辑框_拼接网址";
 inline constexpr std::string_view kSourceIsUtf8 = "单选框_utf8";
 
-// Main window: the menu of our tools beside 关于作者, and its items.
+// Main window: the menu of our tools beside 关于作者, and its items in their order.
 inline constexpr std::string_view kToolsMenu = "工具";
 inline constexpr std::string_view kSourceCheckItem = "信息源检测";
+inline constexpr std::string_view kRobotMenuItem = "群机器人";
 
 // Main window: short links.
 inline constexpr std::string_view kInterfaceList = "超级列表框_接口列表";
@@ -97,7 +98,6 @@ inline constexpr std::string_view kLocalShijiazhuang = "单选框_石家庄";
 
 // Main window: posting to the group robots.
 inline constexpr std::string_view kPostToGroup = "按钮_发送到群";
-inline constexpr std::string_view kRobotMenuItem = "群机器人";
 
 // Window 群机器人. The controls of a robot slot are named by kind, role and the slot's number
 // (1 to 3) in place of "#": "组合框_机器人1_类型".

@@ -3,8 +3,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 
 #include "appearance/skin_choice.h"
@@ -73,19 +71,6 @@ void MainWindow::prepareControls() {
     list.setColumnWidth(1, kNameColumnWidth);
     for (int column = 2; column < kListColumns; ++column) list.setColumnHidden(column, true);
     ui_->透明标签9->installEventFilter(this);
-    addToolsMenu();
-}
-
-// The menu of our tools: items whose names its menu and action objects carry.
-void MainWindow::addToolsMenu() {
-    const auto ObjectName = [](std::string_view name) {
-        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    };
-    QMenu* tools = menuBar()->addMenu(ObjectName(controls::kToolsMenu));
-    tools->setObjectName(ObjectName(controls::kToolsMenu));
-    QAction* check = tools->addAction(ObjectName(controls::kSourceCheckItem));
-    check->setObjectName(ObjectName(controls::kSourceCheckItem));
-    connect(check, &QAction::triggered, this, &MainWindow::openSourceCheck);
 }
 
 // Every handler is bound to an action of the user (a click, a chosen list item, Enter, a menu
@@ -112,6 +97,7 @@ void MainWindow::connectHandlers() {
     connect(ui_->按钮_获取接口, &QPushButton::clicked, this, &MainWindow::fetchInterfaceList);
     connect(ui_->按钮_信息源管理, &QPushButton::clicked, this, &MainWindow::openSourceManager);
     connect(ui_->作者, &QAction::triggered, this, &MainWindow::openTipWindow);
+    connect(ui_->信息源检测, &QAction::triggered, this, &MainWindow::openSourceCheck);
     connect(ui_->群机器人, &QAction::triggered, this, &MainWindow::openRobotSettings);
     connect(ui_->皮肤_组合框, &QComboBox::activated, this, &MainWindow::applySkin);
     connect(ui_->按钮_保存, &QPushButton::clicked, this, &MainWindow::savePresets);

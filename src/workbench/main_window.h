@@ -57,7 +57,6 @@ private:
     void changeBackground();
     void openSourceManager();
     void interfaceSelected();
-    void addToolsMenu();
     void openSourceCheck();
 
     void applySkin(int index);

@@ -1,6 +1,8 @@
 #include "health/source_check_window.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include "support/loopback_site.h"
 #include "web/encoding.h"
 #include "web/fetch_limits.h"
+#include "workbench/control_names.h"
 #include "workbench/test_main_window_fixture.h"
 
 namespace dq {
@@ -90,6 +93,33 @@ TEST_F(SourceCheckMenuTest, TheToolsMenuOpensTheCheckOfEveryBuiltInAndTheChosenS
     check->close();  // deleted on close
     QTest::qWait(50);
     EXPECT_EQ(window->findChild<SourceCheckWindow*>(), nullptr);
+}
+
+// Our tools share one menu beside 关于作者; nothing stands on the menu bar by itself.
+TEST_F(SourceCheckMenuTest, OneToolsMenuHoldsBothToolsAndEachItemOpensItsWindow) {
+    open();
+    auto* tools = find<QMenu>(controls::kToolsMenu);
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->title(), QStringLiteral("工具"));
+    QStringList bar;
+    for (QAction* entry : window->menuBar()->actions())
+        bar << (entry->menu() ? entry->menu()->objectName() : entry->objectName());
+    EXPECT_EQ(bar, (QStringList{QStringLiteral("关于作者"), QStringLiteral("工具")}));
+    QStringList items;
+    for (QAction* item : tools->actions()) items << item->objectName() + "=" + item->text();
+    ASSERT_EQ(items, (QStringList{QStringLiteral("信息源检测=信息源检测"),
+                                  QStringLiteral("群机器人=群机器人")}));
+
+    tools->actions()[1]->trigger();
+    EXPECT_EQ(windows(), QStringList{QStringLiteral("群机器人窗口")});
+
+    tools->actions()[0]->trigger();
+    auto* check = window->findChild<SourceCheckWindow*>();
+    ASSERT_NE(check, nullptr);
+    EXPECT_TRUE(check->isVisible());
+    QSignalSpy done(check, &SourceCheckWindow::allChecked);
+    ASSERT_TRUE(done.wait(20000));
+    check->close();
 }
 
 }  // namespace
