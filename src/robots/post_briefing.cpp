@@ -19,7 +19,7 @@ bool AnyEnabled(const RobotList& robots) {
 // Shows what to do when no robot is enabled; true when one is.
 bool AnyEnabledOrSay(const RobotList& robots, Messages& messages) {
     if (AnyEnabled(robots)) return true;
-    messages.show("还没有启用的群机器人：请先在菜单“群机器人”里填写地址并启用。"_gbk,
+    messages.show("还没有启用的群机器人：请先在菜单“工具 → 群机器人”里填写地址并启用。"_gbk,
                   MessageIcon::Warning);
     return false;
 }

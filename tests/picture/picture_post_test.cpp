@@ -88,7 +88,7 @@ TEST_F(PicturePost, WithoutAnEnabledRobotTheUserIsToldHowToSetOneUp) {
     EXPECT_TRUE(site.server.requests().empty());
     ASSERT_EQ(Dialogs::shown().size(), 2u);
     EXPECT_EQ(Dialogs::shown()[1].text,
-              QStringLiteral("还没有启用的群机器人：请先在菜单“群机器人”里填写地址并启用。"));
+              QStringLiteral("还没有启用的群机器人：请先在菜单“工具 → 群机器人”里填写地址并启用。"));
     EXPECT_EQ(Dialogs::shown()[1].icon, QMessageBox::Warning);
 }
 

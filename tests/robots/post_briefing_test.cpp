@@ -83,7 +83,7 @@ TEST_F(PostBriefingTest, NothingIsPostedWithoutABriefingOrWithoutAnEnabledRobot)
     store({{0, kWeComRobot}});
     PostBriefing(form, messages, dir.path(), {});
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(shownText(0), "还没有启用的群机器人：请先在菜单“群机器人”里填写地址并启用。");
+    EXPECT_EQ(shownText(0), "还没有启用的群机器人：请先在菜单“工具 → 群机器人”里填写地址并启用。");
     EXPECT_EQ(shownText(1), "还没有可以发送的晨报：请先预览或一键生成。");
     EXPECT_TRUE(site.server.requests().empty());
 }
