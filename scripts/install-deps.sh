@@ -12,6 +12,8 @@ PACKAGES=(
     libsqlite3-dev libjpeg62-turbo-dev libssl-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev openssl nodejs
+    # the check of the application-menu entry
+    desktop-file-utils
     # fonts that draw the Chinese captions, and a virtual display for screenshots
     fonts-wqy-zenhei fonts-arphic-uming xvfb xauth imagemagick
     # public pinyin dictionary read by tools/gen_pinyin_table (only to regenerate data/)
