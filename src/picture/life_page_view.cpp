@@ -24,7 +24,7 @@ std::vector<std::string>& ExtraDirectories() {
 std::vector<std::string> SearchPath() {
     std::vector<std::string> path = ExtraDirectories();
     path.push_back(ProgramDirectory());
-    path.push_back(ProgramDirectory() + "/../lib/dawnquill");
+    path.push_back(ProgramDirectory() + "/" DQ_PLUGINDIR_FROM_BINDIR);
     return path;
 }
 

@@ -1,7 +1,8 @@
 // The web view of the picture window's life-page band, created through the plug-in
 // libdq_life_page_view.so, which is loaded (and Qt WebEngine with it) the first time a view
-// is asked for. The plug-in is looked for beside the program and in ../lib/dawnquill from the
-// program's directory (where `cmake --install` puts it).
+// is asked for. The plug-in is looked for beside the program and in the installed plug-in
+// folder seen from the program's directory (../lib/dawnquill with the default folders), where
+// `cmake --install` puts it.
 #pragma once
 
 #include <QUrl>

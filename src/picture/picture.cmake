@@ -17,7 +17,7 @@ target_link_libraries(dq_life_page_view PRIVATE Qt6::WebEngineWidgets)
 set_target_properties(dq_life_page_view PROPERTIES PREFIX "lib"
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/src/workbench)
 dq_strict(dq_life_page_view)
-install(TARGETS dq_life_page_view LIBRARY DESTINATION lib/dawnquill)
+install(TARGETS dq_life_page_view LIBRARY DESTINATION ${DQ_INSTALL_PLUGINDIR})
 
 dq_add_library(dq_picture
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture_window.cpp
@@ -27,5 +27,7 @@ dq_add_library(dq_picture
     PUBLIC_LIBS Qt6::Widgets dq_picture_export dq_workbench_widgets dq_workbench_core
                 dq_content_weather dq_robots dq_text)
 set_target_properties(dq_picture PROPERTIES AUTOMOC ON AUTOUIC ON)
+# Where the installed program finds the installed plug-in (cmake/DawnquillInstallDirs.cmake).
+target_compile_definitions(dq_picture PRIVATE DQ_PLUGINDIR_FROM_BINDIR="${DQ_PLUGINDIR_FROM_BINDIR}")
 # The program (and every test of the window) needs the plug-in built.
 add_dependencies(dq_picture dq_life_page_view)

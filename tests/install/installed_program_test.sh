@@ -15,12 +15,14 @@
 # No network is needed: the weather is off, and the custom news source is a closed loopback
 # port, so the news extraction fails (exit status 4) while the briefing is still written.
 #
-# Usage: installed_program_test.sh CMAKE BUILD_DIR DESKTOP_ENTRY
+# Usage: installed_program_test.sh CMAKE BUILD_DIR DESKTOP_ENTRY PLUGIN_DIR PLUGIN_DIR_FROM_BIN
 set -euo pipefail
 
 cmake_command=$1
 build_dir=$2
 desktop_entry=$3
+plugin_dir=$4           # under the prefix
+plugin_dir_from_bin=$5  # where the program looks for it, from its own folder
 
 fail() {
     echo "FAIL: $*" >&2
@@ -42,12 +44,15 @@ installed=(
     lib/systemd/user/dawnquill-briefing.timer
     lib/systemd/user/dawnquill-briefing.service
     share/dawnquill/dawnquill.crontab
+    "$plugin_dir/libdq_life_page_view.so"
 )
 for size in 16 32 48 64 128 256; do installed+=("share/icons/hicolor/${size}x${size}/apps/dawnquill.png"); done
 for file in "${installed[@]}"; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"
 done
 [[ -x $prefix/bin/dawnquill ]] || fail "the installed program is not executable"
+[[ $prefix/bin/$plugin_dir_from_bin/libdq_life_page_view.so -ef $prefix/$plugin_dir/libdq_life_page_view.so ]] ||
+    fail "the program looks for its plug-in in $plugin_dir_from_bin, not where it is installed"
 cmp -s "$desktop_entry" "$prefix/share/applications/dawnquill.desktop" ||
     fail "the installed .desktop entry differs from $desktop_entry"
 grep -qxF "ExecStart=$prefix/bin/dawnquill --generate --post" \
