@@ -51,6 +51,12 @@ for file in "${installed[@]}"; do
     [[ -f $prefix/$file ]] || fail "not installed: $file"
 done
 [[ -x $prefix/bin/dawnquill ]] || fail "the installed program is not executable"
+if command -v identify >/dev/null; then  # ImageMagick, in scripts/install-deps.sh
+    for size in 16 32 48 64 128 256; do
+        drawn=$(identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/dawnquill.png")
+        [[ $drawn == "${size}x${size}" ]] || fail "the ${size}x${size} icon is $drawn"
+    done
+fi
 [[ $prefix/bin/$plugin_dir_from_bin/libdq_life_page_view.so -ef $prefix/$plugin_dir/libdq_life_page_view.so ]] ||
     fail "the program looks for its plug-in in $plugin_dir_from_bin, not where it is installed"
 cmp -s "$desktop_entry" "$prefix/share/applications/dawnquill.desktop" ||
