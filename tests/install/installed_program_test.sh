@@ -29,7 +29,8 @@ fail() {
     exit 1
 }
 
-work=$(mktemp -d)
+# Under /tmp, which every user can reach (a private $TMPDIR would shut out the user nobody).
+work=$(mktemp -d /tmp/dawnquill-install.XXXXXX)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 chmod 755 "$work"
 prefix=$work/prefix
