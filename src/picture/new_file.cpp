@@ -8,13 +8,17 @@
 #include <cerrno>
 #include <cstring>
 
+#include "workbench/file_writing.h"
+
 namespace dq {
 namespace {
 
+using file_writing::NewFileMode;
+using file_writing::Reason;
+using file_writing::SyncDirectory;
+
 // Enough for every export of one second; a directory with more clashing names is refused.
 constexpr int kMaxAttempts = 1000;
-
-std::string Reason(int error) { return std::strerror(error); }
 
 // Removes the temporary file on every way out unless it has been renamed away.
 class TemporaryFile {
@@ -33,13 +37,9 @@ private:
 };
 
 // Writes all bytes, flushes them to disk, closes fd; 0 or the errno of the first failure.
-int WriteAll(int fd, std::string_view bytes) {
+int WriteAndClose(int fd, std::string_view bytes) {
     int error = 0;
-    while (!bytes.empty() && error == 0) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno != EINTR) error = errno;
-        if (written > 0) bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    if (!file_writing::WriteAll(fd, bytes)) error = errno;
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     return error;
@@ -58,20 +58,6 @@ int TakeName(TemporaryFile& temporary, const std::string& target) {
     return errno;
 }
 
-// mkstemp creates 0600; the file gets the mode of any new file, 0644 less the umask.
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0644 & ~mask;
-}
-
-void SyncDirectory(const std::string& directory) {
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 std::string FreeNameCandidate(const std::string& stem, const std::string& extension,
@@ -86,12 +72,12 @@ NewFile WriteNewFile(const std::string& directory, const std::string& stem,
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return {{}, Reason(errno)};
     TemporaryFile temporary(pattern);
-    if (::fchmod(fd, NewFileMode()) != 0) {
+    if (::fchmod(fd, NewFileMode(0644)) != 0) {
         const int error = errno;
         ::close(fd);
         return {{}, Reason(error)};
     }
-    if (const int error = WriteAll(fd, bytes)) return {{}, Reason(error)};
+    if (const int error = WriteAndClose(fd, bytes)) return {{}, Reason(error)};
     for (int attempt = 1; attempt <= kMaxAttempts; ++attempt) {
         const std::string target =
             directory + "/" + FreeNameCandidate(stem, extension, attempt);

@@ -10,14 +10,19 @@
 #include <climits>
 #include <cstring>
 
+#include "workbench/file_writing.h"
+
 namespace dq {
 namespace {
+
+using file_writing::NewFileMode;
+using file_writing::Reason;
+using file_writing::SyncDirectory;
+using file_writing::WriteAll;
 
 constexpr std::string_view kTemporaryMark = ".tmp-";
 constexpr std::string_view kUniqueSuffix = "XXXXXX";  // mkstemp's placeholder
 constexpr int kMaxLinkHops = 40;                       // as the kernel allows
-
-std::string Reason(int error) { return std::strerror(error); }
 
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -49,13 +54,6 @@ std::string FollowLinks(std::string path) {
 // even to a user (root) whom the system would let write.
 bool Writable(const std::string& path, const struct stat& old) {
     return (old.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
-}
-
-// The mode a new file gets: mode less the process's umask, as open() would give.
-mode_t NewFileMode(unsigned mode) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(mode) & 07777 & ~mask;
 }
 
 // The mode the replacing file gets: the old file's, never looser; a private mode also takes
@@ -98,28 +96,6 @@ int CreateTemporary(const std::string& target, std::string& name) {
         if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &own) == 0 && own.st_nlink > 0) return fd;
         ::close(fd);
     }
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes the rename itself durable. The file is already in place, so a failure here is not
-// reported: it would claim that the old content survived.
-void SyncDirectory(const std::string& directory) {
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 }  // namespace
