@@ -55,6 +55,7 @@ public:
     std::string url(const std::string& path) const {
         return "http://127.0.0.1:" + std::to_string(port_) + path;
     }
+    int port() const { return port_; }
 
 private:
     [[noreturn]] static void Serve(const Routes& routes, int fromParent, int toParent) {

@@ -16,6 +16,8 @@ PACKAGES=(
     desktop-file-utils
     # fonts that draw the Chinese captions, and a virtual display for screenshots
     fonts-wqy-zenhei fonts-arphic-uming xvfb xauth imagemagick
+    # the start-up benchmark watches the X display for the window (Xlib)
+    libx11-dev
     # public pinyin dictionary read by tools/gen_pinyin_table (only to regenerate data/)
     golang-github-mozillazg-go-pinyin-dev
 )

@@ -49,9 +49,14 @@ Text NewsLinkBase(const Form& form) {
 
 NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Text& page,
                                 int count, NewsGroups groups, const EventPump& pump) {
+    return FindNewsHeadlines(form, pattern, services::GbkSubject(page), count, groups, pump);
+}
+
+NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, services::GbkSubject page,
+                                int count, NewsGroups groups, const EventPump& pump) {
     NewsHeadlines found;
     RegexService regex;
-    found.compiled = regex.Create(pattern, page, false, true, true, true);
+    found.compiled = regex.Create(pattern, std::move(page), false, true, true, true);
     found.matchCount = regex.MatchCount();
     if (!found.compiled || found.matchCount == 0) return found;
     const bool linksOn = form.checked(controls::kLinksOn);
@@ -78,8 +83,13 @@ NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Tex
 
 void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
                  const Text& page, NewsGroups groups, const EventPump& pump) {
+    ExtractNews(form, state, messages, pattern, services::GbkSubject(page), groups, pump);
+}
+
+void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
+                 services::GbkSubject page, NewsGroups groups, const EventPump& pump) {
     const NewsHeadlines found =
-        FindNewsHeadlines(form, pattern, page, state.newsCount, groups, pump);
+        FindNewsHeadlines(form, pattern, std::move(page), state.newsCount, groups, pump);
     if (!found.compiled) {
         messages.show(messages::PatternFailed(), MessageIcon::Error);
         return;

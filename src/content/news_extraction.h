@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "content/news_catalogue.h"
+#include "services/gbk_subject.h"
 #include "web/text.h"
 #include "workbench/event_pump.h"
 #include "workbench/form.h"
@@ -19,6 +20,9 @@ namespace dq {
 // links on, every link goes through the selected interface (pump runs meanwhile).
 void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
                  const Text& page, NewsGroups groups = {}, const EventPump& pump = {});
+// The same over a page decoded beforehand (see GbkSubject::FromUtf8).
+void ExtractNews(Form& form, const WorkbenchState& state, Messages& messages, const Text& pattern,
+                 services::GbkSubject page, NewsGroups groups = {}, const EventPump& pump = {});
 
 // What a pattern finds on a page, before anything is written.
 struct NewsHeadlines {
@@ -30,6 +34,8 @@ struct NewsHeadlines {
 // Runs pattern as ExtractNews does and makes the first count items (none when the pattern does
 // not compile or finds nothing), with links as the form's link boxes and link base ask.
 NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, const Text& page,
+                                int count, NewsGroups groups = {}, const EventPump& pump = {});
+NewsHeadlines FindNewsHeadlines(const Form& form, const Text& pattern, services::GbkSubject page,
                                 int count, NewsGroups groups = {}, const EventPump& pump = {});
 
 // Removes every stretch from one "." to the next, both dots included, working from the left.

@@ -107,18 +107,22 @@ Unit UnitAt(std::string_view gbk, std::size_t i) {
 // Decodes gbk into utf8. Output is gathered in a small buffer and appended in blocks, which
 // keeps the per-character work to one table load and one eight-byte copy. onCheckpoint(utf8,
 // gbk) is told of one unit boundary at or after every kCheckpointSpacing bytes of output.
-template <typename OnCheckpoint>
+// Without kWrite nothing is written: only the output's length is followed, for a subject whose
+// UTF-8 is known already, and the checkpoints fall where decoding would put them.
+template <bool kWrite, typename OnCheckpoint>
 void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnCheckpoint onCheckpoint) {
     const DecodeTable& table = DecodeTable::Instance();
-    utf8.clear();
-    utf8.reserve(gbk.size() + gbk.size() / 2 + 16);
+    if constexpr (kWrite) {
+        utf8.clear();
+        utf8.reserve(gbk.size() + gbk.size() / 2 + 16);
+    }
     constexpr std::size_t kBlock = 4096;
     char block[kBlock + sizeof(SingleForm)];
     std::size_t used = 0;      // bytes of block in use
     std::size_t produced = 0;  // bytes of UTF-8 so far, those in block included
     std::size_t nextCheckpoint = spacing;
     const auto flush = [&] {
-        utf8.append(block, used);
+        if constexpr (kWrite) utf8.append(block, used);
         used = 0;
     };
     std::size_t i = 0;
@@ -132,7 +136,7 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
             // A run of ASCII goes straight through, in pieces no longer than the spacing.
             const std::size_t ascii = AsciiPrefix(gbk.data() + i, std::min(gbk.size() - i, spacing));
             flush();
-            utf8.append(gbk.data() + i, ascii);
+            if constexpr (kWrite) utf8.append(gbk.data() + i, ascii);
             i += ascii;
             produced += ascii;
             continue;
@@ -149,12 +153,12 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
                                        ? &table.Pair(lead, static_cast<unsigned char>(gbk[i + 1]))
                                        : nullptr;
             if (pair && pair->length != 0) {
-                std::memcpy(block + used, pair, sizeof *pair);
+                if constexpr (kWrite) std::memcpy(block + used, pair, sizeof *pair);
                 length = pair->length;
                 i += 2;
             } else {
                 const SingleForm& form = table.Single(lead);
-                std::memcpy(block + used, &form, sizeof form);
+                if constexpr (kWrite) std::memcpy(block + used, &form, sizeof form);
                 length = form.length;
                 i += 1;
             }
@@ -168,11 +172,28 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
 
 }  // namespace
 
-GbkSubject::GbkSubject(std::string_view gbk) : gbk_(TextFromBytes(gbk)) {
+GbkSubject::GbkSubject(Text gbk) : gbk_(TextFromBytes(std::move(gbk))) { MapOffsets(true); }
+
+GbkSubject GbkSubject::FromUtf8(std::string utf8) {
+    GbkSubject subject;
+    utf8 = TextFromBytes(std::move(utf8));
+    bool comesBack = false;
+    subject.gbk_ = Utf8ToAnsi(utf8, comesBack);
+    if (comesBack) subject.utf8_ = std::move(utf8);
+    else utf8 = std::string();  // freed before the decoding takes its place
+    subject.MapOffsets(!comesBack);
+    return subject;
+}
+
+void GbkSubject::MapOffsets(bool decode) {
+    checkpoints_.clear();
+    checkpoints_.reserve(gbk_.size() / kCheckpointSpacing + 2);
     checkpoints_.push_back({0, 0});
-    Decode(gbk_, utf8_, kCheckpointSpacing, [this](std::size_t utf8At, std::size_t gbkAt) {
+    const auto onCheckpoint = [this](std::size_t utf8At, std::size_t gbkAt) {
         checkpoints_.push_back({static_cast<std::uint32_t>(utf8At), static_cast<std::uint32_t>(gbkAt)});
-    });
+    };
+    if (decode) Decode<true>(gbk_, utf8_, kCheckpointSpacing, onCheckpoint);
+    else Decode<false>(gbk_, utf8_, kCheckpointSpacing, onCheckpoint);
 }
 
 std::size_t GbkSubject::ToGbkOffset(std::size_t utf8Offset, bool roundUp) const {

@@ -20,7 +20,14 @@ class GbkSubject {
 public:
     GbkSubject() = default;
     // Keeps gbk (up to its first NUL) and decodes it.
-    explicit GbkSubject(std::string_view gbk);
+    explicit GbkSubject(Text gbk);
+
+    // The subject of a page that arrived as UTF-8: its text is Utf8ToAnsi(utf8), and the
+    // UTF-8 it is matched on is that text decoded again, as for any other subject. When every
+    // character of utf8 comes back unchanged from GBK, that decoding is utf8 itself, which is
+    // then taken over instead of decoded; otherwise (a question mark for a character GBK
+    // lacks, malformed input) the text is decoded.
+    static GbkSubject FromUtf8(std::string utf8);
 
     const Text& Gbk() const { return gbk_; }
     const std::string& Utf8() const { return utf8_; }
@@ -32,6 +39,9 @@ public:
     std::size_t ToGbkOffset(std::size_t utf8Offset, bool roundUp = false) const;
 
 private:
+    // Fills checkpoints_ (and utf8_ when decode) from gbk_.
+    void MapOffsets(bool decode);
+
     struct Checkpoint {
         std::uint32_t utf8;
         std::uint32_t gbk;

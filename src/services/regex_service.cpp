@@ -5,12 +5,49 @@
 #include "web/text_utils.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace dq {
 namespace {
 
 constexpr std::string_view kDoubleQuote = "\"";
 constexpr std::size_t kUnset = services::Pcre2Pattern::kUnset;
+
+// The patterns compiled lately on this thread, so that a fixed pattern (a link's tidying, a
+// source's headline pattern run once per preview) is compiled once, not at every Create. A
+// compiled pattern keeps its own match state, so each thread has its own. A pattern that does
+// not compile is remembered as such too.
+class PatternCache {
+public:
+    std::shared_ptr<const services::Pcre2Pattern> Get(const Text& gbkPattern,
+                                                      const services::PatternOptions& options) {
+        for (const Entry& entry : entries_) {
+            if (entry.ignoreCase == options.ignoreCase && entry.multiLine == options.multiLine &&
+                entry.pattern == gbkPattern)
+                return entry.compiled;
+        }
+        if (entries_.size() >= kEntries) entries_.erase(entries_.begin());
+        entries_.push_back({gbkPattern, options.ignoreCase, options.multiLine,
+                            services::Pcre2Pattern::Compile(AnsiToUtf8(gbkPattern), options)});
+        return entries_.back().compiled;
+    }
+
+private:
+    static constexpr std::size_t kEntries = 16;
+    struct Entry {
+        Text pattern;
+        bool ignoreCase;
+        bool multiLine;
+        std::shared_ptr<const services::Pcre2Pattern> compiled;
+    };
+    std::vector<Entry> entries_;
+};
+
+PatternCache& CompiledPatterns() {
+    thread_local PatternCache cache;
+    return cache;
+}
 
 }  // namespace
 
@@ -19,16 +56,21 @@ RegexService::~RegexService() = default;
 
 bool RegexService::Create(const Text& pattern, const Text& subject, bool caseSensitive,
                           bool multiLine, bool global, bool replacePlaceholder) {
+    return Create(pattern, services::GbkSubject(subject), caseSensitive, multiLine, global,
+                  replacePlaceholder);
+}
+
+bool RegexService::Create(const Text& pattern, services::GbkSubject subject, bool caseSensitive,
+                          bool multiLine, bool global, bool replacePlaceholder) {
     spans_.clear();
     slots_ = 0;
     compiled_ = false;
     pattern_ = replacePlaceholder ? text::ReplaceAll(pattern, QuotePlaceholder(), kDoubleQuote)
                                   : TextFromBytes(pattern);
-    subject_ = services::GbkSubject(subject);
+    subject_ = std::move(subject);
 
-    const auto compiled = services::Pcre2Pattern::Compile(
-        AnsiToUtf8(pattern_),
-        services::PatternOptions{.ignoreCase = !caseSensitive, .multiLine = multiLine});
+    const std::shared_ptr<const services::Pcre2Pattern> compiled = CompiledPatterns().Get(
+        pattern_, services::PatternOptions{.ignoreCase = !caseSensitive, .multiLine = multiLine});
     if (!compiled) return false;
     compiled_ = true;
 

@@ -35,6 +35,10 @@ public:
     // is not a valid expression; true otherwise, also when nothing matched.
     bool Create(const Text& pattern, const Text& subject, bool caseSensitive = false,
                 bool multiLine = true, bool global = true, bool replacePlaceholder = false);
+    // The same over a subject decoded beforehand (a page taken over as it arrived in UTF-8,
+    // say): its GBK text is the subject.
+    bool Create(const Text& pattern, services::GbkSubject subject, bool caseSensitive = false,
+                bool multiLine = true, bool global = true, bool replacePlaceholder = false);
 
     // Number of matches of the last run; 0 before Create and after a failed one.
     int MatchCount() const;

@@ -21,11 +21,28 @@ constexpr std::string_view kCrLf = "\r\n";
 struct Exchange {
     const TransferRequest& request;
     TransferResult result;
+    CURL* handle = nullptr;
+    bool reserved = false;  // the body's room was set from the announced length
 };
+
+// Makes room for the whole body at its first bytes when the response announces its length,
+// so a large page arrives without the buffer growing (and copying itself) along the way. The
+// room never exceeds the body limit, whatever the server claims.
+void ReserveAnnouncedLength(Exchange& exchange) {
+    exchange.reserved = true;
+    curl_off_t announced = -1;
+    if (curl_easy_getinfo(exchange.handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) != CURLE_OK ||
+        announced <= 0)
+        return;
+    const auto room = std::min(static_cast<std::uint64_t>(announced),
+                               static_cast<std::uint64_t>(exchange.request.limits.maxBodyBytes));
+    exchange.result.body.reserve(static_cast<std::size_t>(room));
+}
 
 std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) {
     auto& exchange = *static_cast<Exchange*>(user);
     Bytes& body = exchange.result.body;
+    if (!exchange.reserved) ReserveAnnouncedLength(exchange);
     const std::size_t length = size * count;
     const std::size_t room = exchange.request.limits.maxBodyBytes - body.size();
     if (length > room) {
@@ -206,6 +223,7 @@ TransferResult PerformTransfer(const TransferRequest& request) {
         return std::move(exchange.result);
     }
     CURL* easy = handle.get();
+    exchange.handle = easy;
     const CurlList headers = ToCurlList(HeaderEntries(request));
     // Through a proxy the proxy makes the onward connection; routes would turn the request
     // into a tunnel to the route's target instead.

@@ -95,6 +95,9 @@ public:
     }
 
     std::uint16_t Form(UChar32 c) const { return forms_[static_cast<std::size_t>(c)]; }
+    // Whether the character's form decodes back to the character itself; false for one that
+    // GBK only approximates.
+    bool ComesBack(UChar32 c) const { return comesBack_[static_cast<std::size_t>(c)]; }
     static std::size_t Length(std::uint16_t form) {
         return static_cast<unsigned char>(form & 0xFF) >= 0x81 ? 2 : 1;
     }
@@ -128,9 +131,36 @@ private:
             std::memcpy(&form, piece.data(), piece.size());
             forms_[static_cast<std::size_t>(c)] = form;
         }
+        MarkThoseThatComeBack();
+    }
+
+    // One decoding of every form, each followed by a line feed, compared with the characters.
+    void MarkThoseThatComeBack() {
+        std::string forms;
+        forms.reserve(0x10000 * 3);
+        for (UChar32 c = 0x80; c <= 0xFFFF; ++c) {
+            const std::uint16_t form = Form(c);
+            if (form == 0) continue;
+            forms.append(reinterpret_cast<const char*>(&form), Length(form));
+            forms += '\n';
+        }
+        const std::string decoded = Convert(forms, kGbkName, kUtf8Name);
+        std::size_t from = 0;
+        for (UChar32 c = 0x80; c <= 0xFFFF && from < decoded.size(); ++c) {
+            if (Form(c) == 0) continue;
+            const std::size_t to = std::min(decoded.find('\n', from), decoded.size());
+            char bytes[U8_MAX_LENGTH];
+            std::int32_t n = 0;
+            U8_APPEND_UNSAFE(bytes, n, c);
+            comesBack_[static_cast<std::size_t>(c)] =
+                std::string_view(decoded.data() + from, to - from) ==
+                std::string_view(bytes, static_cast<std::size_t>(n));
+            from = to + 1;
+        }
     }
 
     std::vector<std::uint16_t> forms_;
+    std::vector<bool> comesBack_ = std::vector<bool>(0x10000, false);
 };
 
 // Whether none of the eight bytes at p has its high bit set.
@@ -140,55 +170,105 @@ bool AsciiWord(const unsigned char* p) {
     return (word & 0x8080808080808080ULL) == 0;
 }
 
+// Output gathered in a small block and appended to the string in pieces, so the string's
+// room (reserved for the longest possible output) is touched only as far as it is used: a
+// page's GBK text takes the memory of its own size, not that of its UTF-8 input.
+class BlockWriter {
+public:
+    BlockWriter(std::string& out, std::size_t room) : out_(out) { out_.reserve(room); }
+    ~BlockWriter() { Flush(); }
+
+    // Room for count more bytes (count <= kSlack) at Next().
+    void Ensure(std::size_t count) {
+        if (used_ + count > kBlock + kSlack) Flush();
+    }
+    char* Next() { return block_ + used_; }
+    void Advance(std::size_t count) { used_ += count; }
+    std::size_t Total() const { return out_.size() + used_; }
+    // Drops what was written after total bytes.
+    void CutTo(std::size_t total) {
+        if (total >= out_.size()) {
+            used_ = total - out_.size();
+        } else {
+            out_.resize(total);
+            used_ = 0;
+        }
+    }
+    void Append(std::string_view bytes) {
+        Flush();
+        out_.append(bytes);
+    }
+    void Flush() {
+        out_.append(block_, used_);
+        used_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kBlock = 4096;
+    static constexpr std::size_t kSlack = 8;
+    std::string& out_;
+    char block_[kBlock + kSlack];
+    std::size_t used_ = 0;
+};
+
 // UTF-8 to GBK. ASCII is the same in both and is copied; every other character is looked up
 // in the table. A run of non-ASCII bytes that holds anything the table does not cover
 // (malformed UTF-8, a character beyond the BMP) goes through the converter as a whole: no
 // malformed sequence reaches past an ASCII byte, so converting the run alone gives the bytes
 // the converter gives for it inside the whole text.
-std::string Utf8ToGbk(std::string_view input) {
+// With comesBack, also tells whether decoding the output again gives the input back: every
+// character went through the table and its form decodes to the character itself.
+std::string Utf8ToGbk(std::string_view input, bool* comesBack = nullptr) {
+    if (comesBack != nullptr) *comesBack = true;
     input = UpToNul(input);
     const GbkFormTable& table = GbkFormTable::Instance();
     const auto* const src = reinterpret_cast<const unsigned char*>(input.data());
     const auto n = static_cast<std::int32_t>(input.size());
-    // GBK never takes more bytes than UTF-8 for a character the table covers; one spare byte
-    // lets every form be written as two.
-    std::string out(input.size() + 1, '\0');
-    std::size_t used = 0;
-    std::int32_t i = 0;
-    while (i < n) {
-        while (i + 8 <= n && AsciiWord(src + i)) {
-            std::memcpy(out.data() + used, src + i, 8);
-            used += 8;
-            i += 8;
-        }
-        while (i < n && src[i] < 0x80) out[used++] = static_cast<char>(src[i++]);
-        const std::int32_t runStart = i;
-        const std::size_t runOut = used;
-        bool covered = true;
-        while (i < n && src[i] >= 0x80) {
-            UChar32 c;
-            U8_NEXT(src, i, n, c);
-            const std::uint16_t form = c >= 0 && c <= 0xFFFF ? table.Form(c) : 0;
-            if (form == 0) {
-                covered = false;
-                break;
+    std::string out;
+    {
+        // GBK never takes more bytes than UTF-8 for a character the table covers.
+        BlockWriter writer(out, input.size());
+        std::int32_t i = 0;
+        while (i < n) {
+            while (i + 8 <= n && AsciiWord(src + i)) {
+                writer.Ensure(8);
+                std::memcpy(writer.Next(), src + i, 8);
+                writer.Advance(8);
+                i += 8;
             }
-            std::memcpy(out.data() + used, &form, sizeof form);
-            used += GbkFormTable::Length(form);
+            while (i < n && src[i] < 0x80) {
+                writer.Ensure(1);
+                *writer.Next() = static_cast<char>(src[i++]);
+                writer.Advance(1);
+            }
+            const std::int32_t runStart = i;
+            const std::size_t runOut = writer.Total();
+            bool covered = true;
+            while (i < n && src[i] >= 0x80) {
+                UChar32 c;
+                U8_NEXT(src, i, n, c);
+                const std::uint16_t form = c >= 0 && c <= 0xFFFF ? table.Form(c) : 0;
+                if (form == 0) {
+                    covered = false;
+                    break;
+                }
+                if (comesBack != nullptr && !table.ComesBack(c)) *comesBack = false;
+                writer.Ensure(sizeof form);
+                std::memcpy(writer.Next(), &form, sizeof form);
+                writer.Advance(GbkFormTable::Length(form));
+            }
+            if (covered) continue;
+            while (i < n && src[i] >= 0x80) ++i;
+            writer.CutTo(runOut);
+            const std::string_view run = input.substr(static_cast<std::size_t>(runStart),
+                                                      static_cast<std::size_t>(i - runStart));
+            const std::string converted = Convert(run, kUtf8Name, kGbkName);
+            // Rare (characters beyond the table, malformed bytes): asked directly.
+            if (comesBack != nullptr && *comesBack)
+                *comesBack = Convert(converted, kGbkName, kUtf8Name) == run;
+            writer.Append(converted);
         }
-        if (covered) continue;
-        while (i < n && src[i] >= 0x80) ++i;
-        const std::string run =
-            Convert(input.substr(static_cast<std::size_t>(runStart),
-                                 static_cast<std::size_t>(i - runStart)),
-                    kUtf8Name, kGbkName);
-        used = runOut;
-        const std::size_t needed = used + run.size() + static_cast<std::size_t>(n - i) + 1;
-        if (needed > out.size()) out.resize(needed);
-        std::memcpy(out.data() + used, run.data(), run.size());
-        used += run.size();
     }
-    out.resize(used);
     return out;
 }
 
@@ -268,6 +348,14 @@ std::u16string ComposeMarks(const std::u16string& units) {
 Text TextFromBytes(std::string_view bytes) { return Text(UpToNul(bytes)); }
 
 Text Utf8ToAnsi(std::string_view utf8) { return Utf8ToGbk(utf8); }
+
+Text Utf8ToAnsi(std::string_view utf8, bool& comesBack) { return Utf8ToGbk(utf8, &comesBack); }
+
+Text TextFromBytes(Bytes&& bytes) {
+    const std::size_t nul = bytes.find('\0');
+    if (nul != Bytes::npos) bytes.resize(nul);
+    return std::move(bytes);
+}
 
 Text AnsiToUtf8(std::string_view ansi) { return Convert(ansi, kGbkName, kUtf8Name); }
 

@@ -12,6 +12,12 @@ namespace dq {
 // UTF-8 bytes (held in a Text) to GBK Text.
 Text Utf8ToAnsi(std::string_view utf8);
 
+// Utf8ToAnsi, also telling whether AnsiToUtf8 of the result gives utf8 (up to its first NUL)
+// back byte for byte: true when every character has a GBK form that decodes to the character
+// itself; false after a question mark for a character GBK lacks, a character GBK only
+// approximates, or malformed input.
+Text Utf8ToAnsi(std::string_view utf8, bool& comesBack);
+
 // GBK Text to UTF-8 bytes (held in a Text).
 Text AnsiToUtf8(std::string_view ansi);
 

@@ -19,6 +19,9 @@ using Bytes = std::string;  // raw bytes (page bodies, file contents, UTF-16LE s
 
 // The Text that a byte block stands for: the bytes up to, not including, the first NUL.
 Text TextFromBytes(std::string_view bytes);
+// The same, made from bytes no longer needed: cut in place instead of copied.
+Text TextFromBytes(Bytes&& bytes);
+inline Text TextFromBytes(const char* bytes) { return TextFromBytes(std::string_view(bytes)); }
 
 namespace text {
 

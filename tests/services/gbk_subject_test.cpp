@@ -88,5 +88,74 @@ TEST(GbkSubject, TextEndsAtItsFirstNul) {
     EXPECT_EQ(subject.ToGbkOffset(5), 4u);
 }
 
+// A subject made from UTF-8 must be the subject of its GBK conversion in every respect: the
+// text, the UTF-8 matched on (with a question mark wherever the conversion put one) and the
+// offset of every character boundary.
+void ExpectSameAsConverted(const std::string& utf8) {
+    const GbkSubject taken = GbkSubject::FromUtf8(utf8);
+    const GbkSubject converted(Utf8ToAnsi(utf8));
+    ASSERT_EQ(taken.Gbk(), converted.Gbk());
+    ASSERT_EQ(taken.Utf8(), converted.Utf8());
+    for (std::size_t u = 0; u <= taken.Utf8().size(); ++u) {
+        ASSERT_EQ(taken.ToGbkOffset(u), converted.ToGbkOffset(u)) << u;
+        ASSERT_EQ(taken.ToGbkOffset(u, true), converted.ToGbkOffset(u, true)) << u;
+    }
+}
+
+TEST(GbkSubjectFromUtf8, IsTheSubjectOfItsGbkConversion) {
+    using namespace std::literals;
+    const std::string cases[] = {
+        "",
+        "plain ASCII <a href=\"/x\">x</a>",
+        "天气晴转多云 -5 ~ 6℃",
+        "a😀b",                // beyond the BMP: one question mark
+        "• bullet ™ ❤ 𝄞",     // characters GBK lacks among some it has
+        "天\xE5\xA4气 \xFF\xC0\x80",  // malformed: a cut-off character, bytes that begin nothing
+        std::string("天\0气", 7),      // the text ends at the NUL
+        "·・〜～‖∥－",          // characters GBK holds only approximately, if any
+    };
+    for (const std::string& utf8 : cases) {
+        SCOPED_TRACE(::testing::PrintToString(utf8));
+        ExpectSameAsConverted(utf8);
+    }
+}
+
+// Every character of the BMP, in blocks of 256 (one character that cannot come back must not
+// hide another), each character between ASCII letters now and then, so checkpoints fall
+// everywhere.
+TEST(GbkSubjectFromUtf8, EveryBmpCharacterAlike) {
+    for (char32_t block = 0x80; block <= 0xFFFF; block += 0x100) {
+        std::string utf8;
+        for (char32_t c = block; c < block + 0x100 && c <= 0xFFFF; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF) continue;
+            if (c < 0x800) {
+                utf8 += static_cast<char>(0xC0 | (c >> 6));
+            } else {
+                utf8 += static_cast<char>(0xE0 | (c >> 12));
+                utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            }
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            if (c % 7 == 0) utf8 += "ab";
+        }
+        SCOPED_TRACE(static_cast<unsigned>(block));
+        ExpectSameAsConverted(utf8);
+    }
+}
+
+// Random mixes of ASCII runs, Chinese, characters GBK lacks and broken sequences.
+TEST(GbkSubjectFromUtf8, RandomTextAlike) {
+    static const std::vector<std::string> pieces = {
+        "a", "<p>", "0123456789abcdefghij", "\r\n", "天", "气", "℃", "€", "😀", "•", "\xE5\xA4",
+        "\xFF", "\x80", "é", "・"};
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    for (int k = 0; k < 300; ++k) {
+        std::string utf8;
+        for (int n = 0; n < 120; ++n) utf8 += pieces[pick(rng)];
+        SCOPED_TRACE(::testing::PrintToString(utf8));
+        ExpectSameAsConverted(utf8);
+    }
+}
+
 }  // namespace
 }  // namespace dq::services

@@ -146,5 +146,46 @@ TEST(CurlTransfer, WaitingCallbackRunsDuringTheTransfer) {
     EXPECT_GT(waits, 0);
 }
 
+// The body's room is made once from the announced length, never beyond the body limit, and
+// the bytes that arrive are kept whatever the announcement said.
+struct AnnouncedLengthCase {
+    std::string name;
+    std::string answer;     // sent verbatim, then the connection closes
+    std::size_t limit;      // the body limit
+    std::string body;       // what the transfer keeps
+    std::size_t roomAtMost; // the body's capacity afterwards
+};
+
+class AnnouncedLength : public ::testing::TestWithParam<AnnouncedLengthCase> {};
+
+TEST_P(AnnouncedLength, BodyRoomFollowsTheAnnouncementUpToTheLimit) {
+    const AnnouncedLengthCase& c = GetParam();
+    TestServer server;
+    server.on("/", CannedResponse::Verbatim(c.answer));
+    TransferRequest request;
+    request.address = server.url("/");
+    request.limits.maxBodyBytes = c.limit;
+    const TransferResult result = PerformTransfer(request);
+    EXPECT_EQ(result.body, c.body);
+    EXPECT_LE(result.body.capacity(), c.roomAtMost);
+}
+
+const std::string kLargeBody(300000, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    CurlTransfer, AnnouncedLength,
+    ::testing::Values(
+        // Grown piece by piece the buffer would end far above the body's size.
+        AnnouncedLengthCase{"ExactLengthIsReservedOnce",
+                            "HTTP/1.1 200 OK\r\nContent-Length: 300000\r\n\r\n" + kLargeBody,
+                            1u << 20, kLargeBody, 300000},
+        AnnouncedLengthCase{"ClaimBeyondTheLimitReservesTheLimit",
+                            "HTTP/1.1 200 OK\r\nContent-Length: 1073741824\r\n\r\n0123456789",
+                            1000, "0123456789", 1000},
+        AnnouncedLengthCase{"NoLengthGrowsAsBytesArrive",
+                            "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nabc", 1000, "abc",
+                            1000}),
+    dq::testing::CaseName<AnnouncedLengthCase>);
+
 }  // namespace
 }  // namespace dq::web

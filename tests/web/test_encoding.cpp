@@ -34,6 +34,38 @@ TEST(Utf8ToAnsi, ConvertsToGbkWithAQuestionMarkForWhatGbkLacks) {
     }
 }
 
+// The flag says exactly whether decoding the GBK text gives the UTF-8 back: checked for every
+// character of the BMP on its own and for the kinds of text that cannot come back.
+TEST(Utf8ToAnsi, TellsWhetherTheTextComesBackFromGbk) {
+    const auto comesBackAsSaid = [](std::string_view utf8) {
+        bool comesBack = false;
+        const Text gbk = Utf8ToAnsi(utf8, comesBack);
+        EXPECT_EQ(gbk, Utf8ToAnsi(utf8));
+        const std::string_view upToNul = utf8.substr(0, utf8.find('\0'));
+        EXPECT_EQ(comesBack, AnsiToUtf8(gbk) == upToNul) << testing::PrintToString(utf8);
+        return comesBack;
+    };
+    EXPECT_TRUE(comesBackAsSaid("abc 天气 ℃ €"));
+    EXPECT_TRUE(comesBackAsSaid("天\0😀"sv));  // what follows the NUL is no part of it
+    EXPECT_FALSE(comesBackAsSaid("a😀b"));
+    EXPECT_FALSE(comesBackAsSaid("天\xE5\xA4气"));
+    int comingBack = 0;
+    for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        std::string utf8 = "a";
+        if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        comingBack += comesBackAsSaid(utf8) ? 1 : 0;
+    }
+    EXPECT_GT(comingBack, 20000);  // GBK's characters, and not the others
+    EXPECT_LT(comingBack, 30000);
+}
+
 TEST(Utf8ToAnsi, MalformedBytesAndCharactersBeyondTheBmpAmongAsciiAndChinese) {
     const ConversionCase cases[] = {
         {"abcdefgh天ijklmnop", "abcdefgh\xCC\xECijklmnop"},
