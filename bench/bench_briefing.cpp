@@ -265,7 +265,8 @@ void BM_WorkOutsideFetches(benchmark::State& run) {
         form.setText("编辑框_天气", weather);
         for (int preview = 0; preview < 2; ++preview) {
             form.setText("编辑框_新闻", Text{});
-            dq::ExtractNews(form, state, messages, dq::NewsPattern(1), dq::Utf8ToAnsi(pages.news));
+            dq::ExtractNews(form, state, messages, dq::NewsPattern(1),
+                            dq::services::GbkSubject::FromUtf8(pages.news));
         }
         dq::QuotePreview(form, state, messages, [] {});
         if (!dq::WriteFileAtomically(wxTxt, dq::BriefingText(form)).empty())
