@@ -95,9 +95,6 @@ public:
     }
 
     std::uint16_t Form(UChar32 c) const { return forms_[static_cast<std::size_t>(c)]; }
-    // Whether the character's form decodes back to the character itself; false for one that
-    // GBK only approximates.
-    bool ComesBack(UChar32 c) const { return comesBack_[static_cast<std::size_t>(c)]; }
     static std::size_t Length(std::uint16_t form) {
         return static_cast<unsigned char>(form & 0xFF) >= 0x81 ? 2 : 1;
     }
@@ -131,23 +128,38 @@ private:
             std::memcpy(&form, piece.data(), piece.size());
             forms_[static_cast<std::size_t>(c)] = form;
         }
-        MarkThoseThatComeBack();
     }
 
+    std::vector<std::uint16_t> forms_;
+};
+
+// Which characters' GBK forms decode back to the characters themselves (false for one GBK
+// only approximates or lacks), filled on first use, apart from the form table: only the
+// conversions that are asked whether their text comes back need it, and start-up does not.
+class ComesBackTable {
+public:
+    static const ComesBackTable& Instance() {
+        static const ComesBackTable table;
+        return table;
+    }
+    bool ComesBack(UChar32 c) const { return comesBack_[static_cast<std::size_t>(c)]; }
+
+private:
     // One decoding of every form, each followed by a line feed, compared with the characters.
-    void MarkThoseThatComeBack() {
-        std::string forms;
-        forms.reserve(0x10000 * 3);
+    ComesBackTable() {
+        const GbkFormTable& forms = GbkFormTable::Instance();
+        std::string gbk;
+        gbk.reserve(0x10000 * 3);
         for (UChar32 c = 0x80; c <= 0xFFFF; ++c) {
-            const std::uint16_t form = Form(c);
+            const std::uint16_t form = forms.Form(c);
             if (form == 0) continue;
-            forms.append(reinterpret_cast<const char*>(&form), Length(form));
-            forms += '\n';
+            gbk.append(reinterpret_cast<const char*>(&form), GbkFormTable::Length(form));
+            gbk += '\n';
         }
-        const std::string decoded = Convert(forms, kGbkName, kUtf8Name);
+        const std::string decoded = Convert(gbk, kGbkName, kUtf8Name);
         std::size_t from = 0;
         for (UChar32 c = 0x80; c <= 0xFFFF && from < decoded.size(); ++c) {
-            if (Form(c) == 0) continue;
+            if (forms.Form(c) == 0) continue;
             const std::size_t to = std::min(decoded.find('\n', from), decoded.size());
             char bytes[U8_MAX_LENGTH];
             std::int32_t n = 0;
@@ -159,7 +171,6 @@ private:
         }
     }
 
-    std::vector<std::uint16_t> forms_;
     std::vector<bool> comesBack_ = std::vector<bool>(0x10000, false);
 };
 
@@ -222,6 +233,7 @@ std::string Utf8ToGbk(std::string_view input, bool* comesBack = nullptr) {
     if (comesBack != nullptr) *comesBack = true;
     input = UpToNul(input);
     const GbkFormTable& table = GbkFormTable::Instance();
+    const ComesBackTable* back = comesBack != nullptr ? &ComesBackTable::Instance() : nullptr;
     const auto* const src = reinterpret_cast<const unsigned char*>(input.data());
     const auto n = static_cast<std::int32_t>(input.size());
     std::string out;
@@ -252,7 +264,7 @@ std::string Utf8ToGbk(std::string_view input, bool* comesBack = nullptr) {
                     covered = false;
                     break;
                 }
-                if (comesBack != nullptr && !table.ComesBack(c)) *comesBack = false;
+                if (back != nullptr && !back->ComesBack(c)) *comesBack = false;
                 writer.Ensure(sizeof form);
                 std::memcpy(writer.Next(), &form, sizeof form);
                 writer.Advance(GbkFormTable::Length(form));
