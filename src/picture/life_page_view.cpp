@@ -2,11 +2,19 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QVariant>
 #include <vector>
 
 #include "workbench/run_directory.h"
+
+// Exported by Qt Gui for Qt WebEngine, which sets the context itself the same way when it is
+// initialised after the application.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
 
 namespace dq {
 namespace {
@@ -34,12 +42,26 @@ void DisableSandboxForRoot() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
+// WebEngine draws through OpenGL contexts shared with one global context.
+// Qt::AA_ShareOpenGLContexts set before the application makes Qt create that context at start,
+// which loads the OpenGL driver (Mesa, with LLVM) into every start, used or not; it is made here
+// instead, once, just before WebEngine loads, and the attribute set for the widgets created from
+// now on.
+void ShareOpenGLContexts() {
+    if (QOpenGLContext::globalShareContext() != nullptr) return;
+    auto* context = new QOpenGLContext(QCoreApplication::instance());  // lives with the app
+    context->create();
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
 // The factory of the plug-in, loaded once; nullptr when no plug-in could be loaded (each call
 // tries again, so a plug-in installed while the program runs is found).
 Factory LoadFactory() {
     static Factory factory = nullptr;
     if (factory) return factory;
     DisableSandboxForRoot();
+    ShareOpenGLContexts();
     QString reasons;
     for (const std::string& directory : SearchPath()) {
         // Kept loaded until the process ends: WebEngine cannot be unloaded.

@@ -1,4 +1,5 @@
 #include "web/encoding.h"
+#include "web/gbk_table_state.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
@@ -7,6 +8,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -90,9 +92,14 @@ std::string Convert(std::string_view input, const char* from, const char* to) {
 class GbkFormTable {
 public:
     static const GbkFormTable& Instance() {
-        static const GbkFormTable table;
+        static const GbkFormTable table = [] {
+            GbkFormTable filling;
+            filled_.store(true, std::memory_order_release);
+            return filling;
+        }();
         return table;
     }
+    static bool Filled() { return filled_.load(std::memory_order_acquire); }
 
     std::uint16_t Form(UChar32 c) const { return forms_[static_cast<std::size_t>(c)]; }
     static std::size_t Length(std::uint16_t form) {
@@ -131,7 +138,23 @@ private:
     }
 
     std::vector<std::uint16_t> forms_;
+    static inline std::atomic<bool> filled_{false};
 };
+
+// Filling the form table costs as much as converting some hundred kilobytes through the
+// converter, so the few short texts a start converts (captions, preset values) go through the
+// converter while the table is not filled yet, up to this many bytes in all; the conversion
+// that would pass the budget fills the table, and every one after it uses the table.
+constexpr std::size_t kBytesBeforeTable = 16 * 1024;
+
+// Whether input takes the converter instead of the not yet filled form table; counts its
+// bytes against the budget when it does.
+bool ConvertWithoutTable(std::string_view input) {
+    static std::atomic<std::size_t> spent{0};
+    if (GbkFormTable::Filled()) return false;
+    const std::size_t before = spent.fetch_add(input.size(), std::memory_order_relaxed);
+    return before + input.size() <= kBytesBeforeTable;
+}
 
 // Which characters' GBK forms decode back to the characters themselves (false for one GBK
 // only approximates or lacks), filled on first use, apart from the form table: only the
@@ -232,6 +255,8 @@ private:
 std::string Utf8ToGbk(std::string_view input, bool* comesBack = nullptr) {
     if (comesBack != nullptr) *comesBack = true;
     input = UpToNul(input);
+    if (comesBack == nullptr && ConvertWithoutTable(input))
+        return Convert(input, kUtf8Name, kGbkName);
     const GbkFormTable& table = GbkFormTable::Instance();
     const ComesBackTable* back = comesBack != nullptr ? &ComesBackTable::Instance() : nullptr;
     const auto* const src = reinterpret_cast<const unsigned char*>(input.data());
@@ -358,6 +383,8 @@ std::u16string ComposeMarks(const std::u16string& units) {
 }  // namespace
 
 Text TextFromBytes(std::string_view bytes) { return Text(UpToNul(bytes)); }
+
+bool GbkFormTableFilled() { return GbkFormTable::Filled(); }
 
 Text Utf8ToAnsi(std::string_view utf8) { return Utf8ToGbk(utf8); }
 

@@ -34,9 +34,6 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (const auto status = dq::RunWithoutWindow(arguments, std::cout, std::cerr)) return *status;
 
-    // The picture window's web view (Qt WebEngine, loaded when that window first opens)
-    // shares OpenGL contexts with the widgets; Qt needs to know before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     UseChineseFont(app);
     dq::WorkbenchState state;

@@ -2,7 +2,9 @@
 // links the workbench alone, as the shipped program does.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QOpenGLContext>
 #include <QPushButton>
 
 #include "picture/life_page_view.h"
@@ -25,11 +27,17 @@ TEST_F(MainWindowTest, QtWebEngineIsLoadedOnlyWhenThePictureWindowOpens) {
     window->show();
     QCoreApplication::processEvents();
     ASSERT_FALSE(WebEngineMapped());
+    // Nor is the OpenGL context WebEngine shares with the widgets made at start.
+    EXPECT_EQ(QOpenGLContext::globalShareContext(), nullptr);
+    EXPECT_FALSE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
     form->setText(controls::kCity, Utf8ToAnsi("北京"));
     bool mappedWhileOpen = false;
     bool hasWebView = false;
+    bool sharedWhileOpen = false;
     Dialogs::setWindowHandler([&](QDialog& picture) {
         mappedWhileOpen = WebEngineMapped();
+        sharedWhileOpen = QOpenGLContext::globalShareContext() != nullptr &&
+                          QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts);
         hasWebView = picture.findChild<QWidget*>(QStringLiteral("超文本浏览框1")) != nullptr;
         return int(QDialog::Rejected);
     });
@@ -39,6 +47,7 @@ TEST_F(MainWindowTest, QtWebEngineIsLoadedOnlyWhenThePictureWindowOpens) {
     EXPECT_EQ(windows(), QStringList{QStringLiteral("PictureWindow")});
     EXPECT_TRUE(mappedWhileOpen);
     EXPECT_TRUE(hasWebView);
+    EXPECT_TRUE(sharedWhileOpen);
 }
 
 }  // namespace

@@ -3,6 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iostream>
+#include <span>
+#include <string>
+
+#include "web/gbk_table_state.h"
+
 namespace dq {
 namespace {
 
@@ -16,19 +23,29 @@ struct ConversionCase {
     std::string_view expected;
 };
 
+const ConversionCase kGbkCases[] = {
+    {"", ""},
+    {"abc 123\r\n\t~", "abc 123\r\n\t~"},
+    {"天气", kTianqiGbk},
+    {"€", "\x80"},
+    {"é", "\xA8\xA6"},
+    {"a😀b", "a?b"},
+    {"a\xFF" "b", "a?b"},
+    {"\xE5\xA4", "?"},  // the first two bytes of 天 and no more
+    {"天\0气"sv, "\xCC\xEC"},
+};
+
+const ConversionCase kMixedCases[] = {
+    {"abcdefgh天ijklmnop", "abcdefgh\xCC\xECijklmnop"},
+    {"天\xE5\xA4气", "\xCC\xEC?\xC6\xF8"},  // a cut-off 天 between 天 and 气
+    {"天😀气x", "\xCC\xEC?\xC6\xF8x"},
+    {"0123456789\x80\x80z", "0123456789??z"},
+    {"\xE5\xA4" "abcdefgh天", "?abcdefgh\xCC\xEC"},
+    {"气\xED\xA0\x80" "a", "\xC6\xF8???a"},  // an encoded surrogate
+};
+
 TEST(Utf8ToAnsi, ConvertsToGbkWithAQuestionMarkForWhatGbkLacks) {
-    const ConversionCase cases[] = {
-        {"", ""},
-        {"abc 123\r\n\t~", "abc 123\r\n\t~"},
-        {"天气", kTianqiGbk},
-        {"€", "\x80"},
-        {"é", "\xA8\xA6"},
-        {"a😀b", "a?b"},
-        {"a\xFF" "b", "a?b"},
-        {"\xE5\xA4", "?"},  // the first two bytes of 天 and no more
-        {"天\0气"sv, "\xCC\xEC"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kGbkCases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
         EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
     }
@@ -67,18 +84,51 @@ TEST(Utf8ToAnsi, TellsWhetherTheTextComesBackFromGbk) {
 }
 
 TEST(Utf8ToAnsi, MalformedBytesAndCharactersBeyondTheBmpAmongAsciiAndChinese) {
-    const ConversionCase cases[] = {
-        {"abcdefgh天ijklmnop", "abcdefgh\xCC\xECijklmnop"},
-        {"天\xE5\xA4气", "\xCC\xEC?\xC6\xF8"},  // a cut-off 天 between 天 and 气
-        {"天😀气x", "\xCC\xEC?\xC6\xF8x"},
-        {"0123456789\x80\x80z", "0123456789??z"},
-        {"\xE5\xA4" "abcdefgh天", "?abcdefgh\xCC\xEC"},
-        {"气\xED\xA0\x80" "a", "\xC6\xF8???a"},  // an encoded surrogate
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kMixedCases) {
         SCOPED_TRACE(testing::PrintToString(c.input));
         EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
     }
+}
+
+// Whether every case converts as expected; the failures go to stderr.
+bool AllConvertAsExpected(std::string_view stage) {
+    bool all = true;
+    for (const std::span<const ConversionCase> cases :
+         {std::span<const ConversionCase>(kGbkCases),
+          std::span<const ConversionCase>(kMixedCases)}) {
+        for (const auto& c : cases) {
+            if (Utf8ToAnsi(c.input) == c.expected) continue;
+            std::cerr << stage << ": " << testing::PrintToString(c.input) << '\n';
+            all = false;
+        }
+    }
+    return all;
+}
+
+// A start converts its short texts without filling the per-character table, and the first
+// long conversion fills it; both ways give the same bytes. Runs in a process of its own (the
+// test binary started again for this test alone), since an earlier test may have filled it.
+TEST(Utf8ToAnsiDeathTest, ShortTextsBeforeTheTableConvertAsTheTableDoes) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            bool fine = !GbkFormTableFilled() && AllConvertAsExpected("before the table");
+            if (GbkFormTableFilled()) {
+                std::cerr << "short texts filled the table\n";
+                fine = false;
+            }
+            std::string page;
+            for (int i = 0; i < 4000; ++i) page += "天气 ok ";  // 40 kB
+            const Text gbk = Utf8ToAnsi(page);
+            if (!GbkFormTableFilled() || gbk.size() != 4000u * 8 ||
+                gbk.substr(0, 4) != kTianqiGbk) {
+                std::cerr << "the page did not fill the table or converted wrongly\n";
+                fine = false;
+            }
+            fine = AllConvertAsExpected("through the table") && fine;
+            std::exit(fine ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(AnsiToUtf8, ConvertsGbkToUtf8) {

@@ -27,8 +27,6 @@ inline QApplication& Application() {
     static char name[] = "dawnquill-tests";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // As the program does: the picture window's web view needs it set before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Kept until the process ends: destroying it among the static objects at exit would
     // outlive parts of Qt it still needs.
     static QApplication* const app = new QApplication(argc, argv);
