@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "services/gbk_subject.h"
 #include "web/text.h"
 #include "workbench/form.h"
 #include "workbench/messages.h"
@@ -33,6 +34,8 @@ Text WeatherWeekLine(const WorkbenchState& state);
 Text WeatherAverageText(const WorkbenchState& state);
 Text WeatherRangeLine(const Form& form, const WorkbenchState& state);  // fetches the page again
 Text WeatherDetailLine(const WorkbenchState& state, Messages& messages);
+// The same over the kept page as a subject made beforehand (see GbkSubject::FromConverted).
+Text WeatherDetailLine(services::GbkSubject page, Messages& messages);
 
 // 天气预览 clicked, Enter in 城镇, and one-click generation.
 void WeatherPreview(Form& form, WorkbenchState& state, Messages& messages);

@@ -24,8 +24,12 @@ const Text& NotOnEarth() { return "请检查输入的地理位置是不是在地
 }  // namespace
 
 Text WeatherDetailLine(const WorkbenchState& state, Messages& messages) {
+    return WeatherDetailLine(services::GbkSubject(state.weatherPage), messages);
+}
+
+Text WeatherDetailLine(services::GbkSubject page, Messages& messages) {
     RegexService regex;
-    if (!regex.Create(ShiduPattern(), state.weatherPage, /*caseSensitive=*/false,
+    if (!regex.Create(ShiduPattern(), std::move(page), /*caseSensitive=*/false,
                       /*multiLine=*/false, /*global=*/true, /*replacePlaceholder=*/true)) {
         messages.show(NotOnEarth() + "！"_gbk, MessageIcon::Error);
         return NotOnEarth();

@@ -6,8 +6,8 @@
 
 namespace dq {
 
-Text FetchWeatherPage(const Form& form) {
-    return Utf8ToAnsi(WebFetch(WeatherPageAddress(CitySlug(form))));
-}
+Bytes FetchWeatherPageBytes(const Form& form) { return WebFetch(WeatherPageAddress(CitySlug(form))); }
+
+Text FetchWeatherPage(const Form& form) { return Utf8ToAnsi(FetchWeatherPageBytes(form)); }
 
 }  // namespace dq

@@ -6,8 +6,11 @@
 
 namespace dq {
 
-// Fetches the weather page of the city in 城镇 (slug computed anew) with a plain GET and
-// converts it from UTF-8; empty Text when the fetch fails.
+// Fetches the weather page of the city in 城镇 (slug computed anew) with a plain GET: its
+// UTF-8 bytes as they came; empty when the fetch fails.
+Bytes FetchWeatherPageBytes(const Form& form);
+
+// The same page converted from UTF-8.
 Text FetchWeatherPage(const Form& form);
 
 }  // namespace dq

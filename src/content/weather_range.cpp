@@ -4,6 +4,7 @@
 #include "content/weather_fetch.h"
 #include "content/weather_texts.h"
 #include "web/text_utils.h"
+#include "web/utf8_between.h"
 
 namespace dq {
 namespace {
@@ -18,9 +19,9 @@ constexpr std::string_view kConditionStart = "<span><b>";
 
 Text WeatherRangeLine(const Form& form, const WorkbenchState& state) {
     const Text condition = TextBetween(state.weatherPage, kConditionStart, "</b");
-    const Text freshPage = FetchWeatherPage(form);
     // "<span><b>晴</b>-5 ~ 6℃</span>": after the condition's closing tag up to the degree sign.
-    const Text span = TextBetween(freshPage, kConditionStart, "</span>");
+    // Only the span is converted from the fresh page's UTF-8, not the whole page.
+    const Text span = Utf8TextBetween(FetchWeatherPageBytes(form), kConditionStart, "</span>");
     const Text range = TextBetween(span, "b>", Degrees());
 
     Text line = condition;

@@ -175,12 +175,18 @@ void Decode(std::string_view gbk, std::string& utf8, std::size_t spacing, OnChec
 GbkSubject::GbkSubject(Text gbk) : gbk_(TextFromBytes(std::move(gbk))) { MapOffsets(true); }
 
 GbkSubject GbkSubject::FromUtf8(std::string utf8) {
-    GbkSubject subject;
     utf8 = TextFromBytes(std::move(utf8));
     bool comesBack = false;
-    subject.gbk_ = Utf8ToAnsi(utf8, comesBack);
-    if (comesBack) subject.utf8_ = std::move(utf8);
-    else utf8 = std::string();  // freed before the decoding takes its place
+    Text gbk = Utf8ToAnsi(utf8, comesBack);
+    if (!comesBack) utf8 = std::string();  // freed before the decoding takes its place
+    return FromConverted(std::move(gbk), std::move(utf8), comesBack);
+}
+
+GbkSubject GbkSubject::FromConverted(Text gbk, std::string utf8, bool comesBack) {
+    GbkSubject subject;
+    subject.gbk_ = TextFromBytes(std::move(gbk));
+    if (comesBack) subject.utf8_ = TextFromBytes(std::move(utf8));
+    else utf8 = std::string();
     subject.MapOffsets(!comesBack);
     return subject;
 }

@@ -28,6 +28,9 @@ public:
     // then taken over instead of decoded; otherwise (a question mark for a character GBK
     // lacks, malformed input) the text is decoded.
     static GbkSubject FromUtf8(std::string utf8);
+    // The same for a page converted already: gbk is Utf8ToAnsi(utf8, comesBack). utf8 is
+    // taken over when comesBack and may be empty otherwise (gbk is decoded then).
+    static GbkSubject FromConverted(Text gbk, std::string utf8, bool comesBack);
 
     const Text& Gbk() const { return gbk_; }
     const std::string& Utf8() const { return utf8_; }

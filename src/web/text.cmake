@@ -4,5 +4,5 @@ find_package(ICU REQUIRED COMPONENTS uc)
 # no Qt, no network.
 dq_add_library(dq_text
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/text.cpp ${CMAKE_CURRENT_LIST_DIR}/text_utils.cpp
-            ${CMAKE_CURRENT_LIST_DIR}/encoding.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/encoding.cpp ${CMAKE_CURRENT_LIST_DIR}/utf8_between.cpp
     LIBS ICU::uc)

@@ -10,6 +10,7 @@
 #include "support/loopback_site.h"
 #include "support/recording_messages.h"
 #include "web/encoding.h"
+#include "web/text_utils.h"
 
 namespace dq {
 namespace {
@@ -64,6 +65,51 @@ TEST_F(WeatherPreviewTest, ComposesTheWeatherTextFromTheCityPage) {
     EXPECT_EQ(form.texts["编辑框_天气"], Utf8ToAnsi(ReadFixture("beijing_weather.txt")));
     EXPECT_EQ(state.weatherPage, Utf8ToAnsi(ReadFixture("beijing.html")));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The range and detail lines are read from the page's UTF-8 where that gives the bytes the
+// GBK text gives: checked against the pieces over the GBK text on pages whose text does not
+// come back from GBK (a character GBK lacks, malformed bytes) or that put a character which
+// converts to nothing or to one odd byte next to the markers.
+TEST_F(WeatherPreviewTest, RangeAndDetailAsOverTheGbkText) {
+    const std::string page = ReadFixture("beijing.html");
+    const auto replaced = [&page](std::string_view what, const std::string& by) {
+        std::string changed = page;
+        changed.replace(changed.find(what), what.size(), by);
+        return changed;
+    };
+    const std::string pages[] = {
+        page,
+        replaced("湿度：30%", "湿度😀：30%"),
+        replaced("湿度：30%", "湿度\xE5\xA4：30%"),
+        replaced("<span><b>晴", "\xE5\xA4<span><b>晴\xF0\x9F"),
+        replaced("<span><b>晴", "€<span><b>晴</b>1℃</span><span><b>晴"),
+        replaced("<span><b>晴", "<span>\xEF\xBB\xBF<b>晴"),
+        replaced("-5 ~ 6℃</span>", "-5 ~ 6℃<\u200B/span>"),
+    };
+    for (const std::string& body : pages) {
+        SCOPED_TRACE(body.substr(body.find("<dd class=\"weather\">"), 220));
+        Serve("/beijing/", body);
+        form.texts["编辑框_天气"] = Utf8ToAnsi("Dawnquill头部");
+        WeatherPreview(form, state, messages);
+
+        WorkbenchState overGbk;
+        overGbk.weatherPage = Utf8ToAnsi(body);
+        RecordingMessages pieceMessages;
+        FakeForm headerForm = form;
+        headerForm.texts["编辑框_天气"] = Utf8ToAnsi("Dawnquill头部");
+        const Text range = TextBetween(TextBetween(overGbk.weatherPage, "<span><b>", "</span>"),
+                                       "b>", Utf8ToAnsi("℃"));
+        const Text expected =
+            WeatherHeader(headerForm, overGbk, pieceMessages) + WeatherSeparator() +
+            WeatherWeekLine(overGbk) + WeatherAverageText(overGbk) +
+            TextBetween(overGbk.weatherPage, "<span><b>", "</b") + Utf8ToAnsi("\r\n最低最高：") +
+            range + Utf8ToAnsi("℃\r\n") + WeatherDetailLine(overGbk, pieceMessages);
+        EXPECT_EQ(form.texts["编辑框_天气"], expected);
+        EXPECT_EQ(state.weatherPage, overGbk.weatherPage);
+        EXPECT_EQ(messages.shown.size(), pieceMessages.shown.size());
+        messages.shown.clear();
+    }
 }
 
 TEST_F(WeatherPreviewTest, AnEmptyPageGivesTheEmptyPiecesAndTheLocationMessage) {

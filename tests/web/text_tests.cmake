@@ -4,4 +4,5 @@ dq_add_test(dq_text_tests
             ${CMAKE_CURRENT_LIST_DIR}/test_text_utils.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_encoding.cpp
             ${CMAKE_CURRENT_LIST_DIR}/test_gbk_literal.cpp
-    LIBS dq_text)
+            ${CMAKE_CURRENT_LIST_DIR}/test_utf8_between.cpp
+    LIBS dq_text ICU::uc)
