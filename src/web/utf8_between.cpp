@@ -2,7 +2,12 @@
 
 #include "web/encoding.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
 #include <cassert>
+#include <cstdint>
 
 namespace dq {
 namespace {
@@ -17,6 +22,17 @@ bool IsHigh(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
 std::size_t RunEnd(std::string_view utf8, std::size_t i) {
     while (i < utf8.size() && IsHigh(utf8[i])) ++i;
     return i;
+}
+
+// Whether the character at i is one the converter may drop when GBK lacks it: a valid code
+// point with the Default_Ignorable_Code_Point property (a byte order mark, a zero-width space).
+bool BeginsWithIgnorable(std::string_view utf8, std::size_t i) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(utf8.data());
+    const auto size = static_cast<std::int32_t>(std::min<std::size_t>(utf8.size() - i, 4));
+    std::int32_t at = 0;
+    UChar32 c;
+    U8_NEXT(bytes + i, at, size, c);
+    return c >= 0 && u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT);
 }
 
 // Whether the GBK text's search takes a marker at UTF-8 offset at as standing at a character
@@ -46,6 +62,10 @@ std::size_t MarkerEnd(std::string_view utf8, std::size_t at, std::string_view ma
             ++k;
             continue;
         }
+        // No GBK form holds a marker byte, so only a run that converts to nothing can stand
+        // inside a marker; a run that begins with a character the converter does not skip
+        // (anything but a default-ignorable code point) converts to something.
+        if (!BeginsWithIgnorable(utf8, i)) return kNone;
         const std::size_t end = RunEnd(utf8, i);
         const Text gbk = Utf8ToAnsi(utf8.substr(i, end - i));
         if (marker.substr(k, gbk.size()) != gbk) return kNone;

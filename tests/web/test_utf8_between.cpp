@@ -56,12 +56,15 @@ TEST(Utf8TextBetween, GivesWhatTheWholePageConversionGives) {
         "<span>\xEF\xBB\xBF<b>x</\u200Bspan>y</span>",  // characters that convert to nothing
         "<\u200B\u200Bspan><b>x<\u200B/span>",           // inside the markers
         "€\u200B<span><b>1</span><span><b>2</span>",
+        "<span>\U000E0041<b>x</span>",                        // a tag character: dropped too
+        "<span>\u200B\u00AD\uFEFF<b>x</span>",
+        "<span>\u200B天<b>x</span><span><b>y</span>",
     };
     for (const std::string_view page : pages) ExpectAlike(page);
 }
 
-// Every character of the BMP next to and between the markers, so that none whose GBK form
-// holds a marker byte, or reads as half a character, goes unnoticed.
+// Every character of the BMP next to, between and inside the markers, so that none whose GBK
+// form holds a marker byte, reads as half a character or is nothing goes unnoticed.
 TEST(Utf8TextBetween, EveryBmpCharacterNextToTheMarkersAlike) {
     for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
@@ -71,8 +74,8 @@ TEST(Utf8TextBetween, EveryBmpCharacterNextToTheMarkersAlike) {
         } else {
             ch = {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
         }
-        const std::string page = ch + "<span><b>" + ch + "span><b>" + ch + "</span>" + ch +
-                                 "<span><b>" + ch + "</span>";
+        const std::string page = ch + "<" + ch + "span><b>" + ch + "1</" + ch + "span>" + ch +
+                                 "<span><b>" + ch + "2</span>" + ch;
         ExpectAlike(page);
         if (HasFailure()) return;
     }
@@ -83,7 +86,7 @@ TEST(Utf8TextBetween, RandomPagesAlike) {
     const std::string_view pieces[] = {
         "<span><b>", "</span>", "<span>", "<b>", "<", "span", "晴", "€", "😀", "a", "?",
         "\xE5\xA4", "\xE5", "\xFF", "\x80", "\xEF\xBB\xBF", "\xED\xA0\x80", "℃", " ", "\0"sv,
-        "\u200B", "</", "span>", "b>", "\u00AD",
+        "\u200B", "</", "span>", "b>", "\u00AD", "\U000E0041", "\uFE0F", "\u2060",
     };
     std::mt19937 random(15);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
