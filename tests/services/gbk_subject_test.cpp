@@ -1,5 +1,6 @@
 #include "services/gbk_subject.h"
 
+#include "support/utf8_of.h"
 #include "web/encoding.h"
 
 #include <gtest/gtest.h>
@@ -128,13 +129,7 @@ TEST(GbkSubjectFromUtf8, EveryBmpCharacterAlike) {
         std::string utf8;
         for (char32_t c = block; c < block + 0x100 && c <= 0xFFFF; ++c) {
             if (c >= 0xD800 && c <= 0xDFFF) continue;
-            if (c < 0x800) {
-                utf8 += static_cast<char>(0xC0 | (c >> 6));
-            } else {
-                utf8 += static_cast<char>(0xE0 | (c >> 12));
-                utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            }
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            utf8 += testing::Utf8Of(c);
             if (c % 7 == 0) utf8 += "ab";
         }
         SCOPED_TRACE(static_cast<unsigned>(block));

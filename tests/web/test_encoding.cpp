@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "support/utf8_of.h"
 #include "web/gbk_table_state.h"
 
 namespace dq {
@@ -46,7 +47,7 @@ const ConversionCase kMixedCases[] = {
 
 TEST(Utf8ToAnsi, ConvertsToGbkWithAQuestionMarkForWhatGbkLacks) {
     for (const auto& c : kGbkCases) {
-        SCOPED_TRACE(testing::PrintToString(c.input));
+        SCOPED_TRACE(::testing::PrintToString(c.input));
         EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
     }
 }
@@ -59,7 +60,7 @@ TEST(Utf8ToAnsi, TellsWhetherTheTextComesBackFromGbk) {
         const Text gbk = Utf8ToAnsi(utf8, comesBack);
         EXPECT_EQ(gbk, Utf8ToAnsi(utf8));
         const std::string_view upToNul = utf8.substr(0, utf8.find('\0'));
-        EXPECT_EQ(comesBack, AnsiToUtf8(gbk) == upToNul) << testing::PrintToString(utf8);
+        EXPECT_EQ(comesBack, AnsiToUtf8(gbk) == upToNul) << ::testing::PrintToString(utf8);
         return comesBack;
     };
     EXPECT_TRUE(comesBackAsSaid("abc 天气 ℃ €"));
@@ -69,14 +70,7 @@ TEST(Utf8ToAnsi, TellsWhetherTheTextComesBackFromGbk) {
     int comingBack = 0;
     for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
-        std::string utf8 = "a";
-        if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-        } else {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        }
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        const std::string utf8 = "a" + testing::Utf8Of(c);
         comingBack += comesBackAsSaid(utf8) ? 1 : 0;
     }
     EXPECT_GT(comingBack, 20000);  // GBK's characters, and not the others
@@ -85,7 +79,7 @@ TEST(Utf8ToAnsi, TellsWhetherTheTextComesBackFromGbk) {
 
 TEST(Utf8ToAnsi, MalformedBytesAndCharactersBeyondTheBmpAmongAsciiAndChinese) {
     for (const auto& c : kMixedCases) {
-        SCOPED_TRACE(testing::PrintToString(c.input));
+        SCOPED_TRACE(::testing::PrintToString(c.input));
         EXPECT_EQ(Utf8ToAnsi(c.input), c.expected);
     }
 }
@@ -98,7 +92,7 @@ bool AllConvertAsExpected(std::string_view stage) {
           std::span<const ConversionCase>(kMixedCases)}) {
         for (const auto& c : cases) {
             if (Utf8ToAnsi(c.input) == c.expected) continue;
-            std::cerr << stage << ": " << testing::PrintToString(c.input) << '\n';
+            std::cerr << stage << ": " << ::testing::PrintToString(c.input) << '\n';
             all = false;
         }
     }
@@ -128,7 +122,7 @@ TEST(Utf8ToAnsiDeathTest, ShortTextsBeforeTheTableConvertAsTheTableDoes) {
             fine = AllConvertAsExpected("through the table") && fine;
             std::exit(fine ? 0 : 1);
         },
-        testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(AnsiToUtf8, ConvertsGbkToUtf8) {
@@ -141,7 +135,7 @@ TEST(AnsiToUtf8, ConvertsGbkToUtf8) {
         {"\xCC\xEC\0\xC6\xF8"sv, "天"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.input));
+        SCOPED_TRACE(::testing::PrintToString(c.input));
         EXPECT_EQ(AnsiToUtf8(c.input), c.expected);
     }
 }
@@ -163,7 +157,7 @@ TEST(AnsiToUtf16, WritesLittleEndianUnitsWithAnOptionalTerminator) {
         {"a\0b"sv, true, "a\0"sv},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.ansi) + (c.leaveTerminatorOff ? " bare" : ""));
+        SCOPED_TRACE(::testing::PrintToString(c.ansi) + (c.leaveTerminatorOff ? " bare" : ""));
         EXPECT_EQ(AnsiToUtf16(c.ansi, c.leaveTerminatorOff), c.expected);
     }
 }
@@ -183,7 +177,7 @@ TEST(Utf16ToAnsi, StopsAtAZeroUnitAndComposesMarksWhereGbkHasTheLetter) {
         {"\x00\xD8" "a\0"sv, "?a"},     // a lone high surrogate
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.input));
+        SCOPED_TRACE(::testing::PrintToString(c.input));
         EXPECT_EQ(Utf16ToAnsi(c.input), c.expected);
     }
 }

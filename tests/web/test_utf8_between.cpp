@@ -2,6 +2,7 @@
 // cutting the piece from the GBK text.
 #include "web/utf8_between.h"
 
+#include "support/utf8_of.h"
 #include "web/encoding.h"
 #include "web/text_utils.h"
 
@@ -22,7 +23,7 @@ constexpr std::string_view kRight = "</span>";
 Text WholePageWay(std::string_view utf8) { return TextBetween(Utf8ToAnsi(utf8), kLeft, kRight); }
 
 void ExpectAlike(std::string_view utf8) {
-    SCOPED_TRACE(testing::PrintToString(std::string(utf8)));
+    SCOPED_TRACE(::testing::PrintToString(std::string(utf8)));
     EXPECT_EQ(Utf8TextBetween(utf8, kLeft, kRight), WholePageWay(utf8));
 }
 
@@ -68,12 +69,7 @@ TEST(Utf8TextBetween, GivesWhatTheWholePageConversionGives) {
 TEST(Utf8TextBetween, EveryBmpCharacterNextToTheMarkersAlike) {
     for (char32_t c = 0x80; c <= 0xFFFF; ++c) {
         if (c >= 0xD800 && c <= 0xDFFF) continue;
-        std::string ch;
-        if (c < 0x800) {
-            ch = {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
-        } else {
-            ch = {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
-        }
+        const std::string ch = testing::Utf8Of(c);
         const std::string page = ch + "<" + ch + "span><b>" + ch + "1</" + ch + "span>" + ch +
                                  "<span><b>" + ch + "2</span>" + ch;
         ExpectAlike(page);
@@ -110,7 +106,7 @@ TEST(Utf8TextBetween, TheConverterKeepsTheAsciiByteAfterAMalformedSequence) {
     for (const std::string_view bytes : malformed) {
         for (const char ascii : {'<', '>', 'b', '\n'}) {
             const std::string input = std::string(bytes) + ascii;
-            SCOPED_TRACE(testing::PrintToString(input));
+            SCOPED_TRACE(::testing::PrintToString(input));
             char out[64];
             UErrorCode err = U_ZERO_ERROR;
             const int32_t n = ucnv_convert("windows-936-2000", "UTF-8", out, sizeof out,
