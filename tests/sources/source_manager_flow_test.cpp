@@ -41,15 +41,7 @@ class SourcesFromMainWindow : public testing::MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        Dialogs::setWindowHandler([this](QDialog& opened) {
-            if (steps.empty()) {
-                ADD_FAILURE() << "no step for " << opened.objectName().toStdString();
-                return static_cast<int>(QDialog::Rejected);
-            }
-            const WindowStep step = std::move(steps.front());
-            steps.pop_front();
-            return step(opened);
-        });
+        testing::PlayWindowSteps(steps);
         writePresets({{"天气开关", "真"}, {"头部", "晨报头"}, {"新闻条数选", "5"}});
     }
 

@@ -17,6 +17,7 @@ using testing::Child;
 using testing::Click;
 using testing::ClickStep;
 using testing::Gbk;
+using testing::QueryStep;
 using testing::Type;
 using testing::Typed;
 using testing::WindowStep;
@@ -76,10 +77,7 @@ TEST_F(SourceManager, AddedSourcesComeBackByteForByteAfterReopening) {
 TEST_F(SourceManager, AddAppendsToAQueryResultItDoesNotMatch) {
     seed(kThreeSources);
     openManager();
-    steps.push_back([](QDialog& window) {
-        Type(window, controls::kQueryKeyword, Gbk("体育"));
-        return ClickStep(controls::kQueryConfirm)(window);
-    });
+    steps.push_back(QueryStep(Gbk("体育")));
     Click(*manager, controls::kSourceQueryButton);
     steps.push_back(AddStep("weather", "http://w/", "p"));
     Click(*manager, controls::kSourceAddButton);
@@ -128,10 +126,7 @@ TEST_F(SourceManager, QueryWindowKeywordBoxFollowsTheChoice) {
 TEST_F(SourceManager, KeywordQueryThenQueryAll) {
     seed(kThreeSources);
     openManager();
-    steps.push_back([](QDialog& window) {
-        Type(window, controls::kQueryKeyword, Gbk("新闻"));
-        return ClickStep(controls::kQueryConfirm)(window);
-    });
+    steps.push_back(QueryStep(Gbk("新闻")));
     Click(*manager, controls::kSourceQueryButton);
     EXPECT_EQ(listed(), std::vector<SourceRow>({kThreeSources[0], kThreeSources[2]}));
     EXPECT_EQ(columnWidths(), std::vector<int>({0, 60, 80, 60, 100}));

@@ -57,19 +57,25 @@ inline void Click(const QWidget& window, std::string_view button) {
 
 using WindowStep = std::function<int(QDialog&)>;
 
+// Answers each window that opens with the next of steps, in order; a window without a step
+// fails the test and is closed. steps must outlive the test's dialogs.
+inline void PlayWindowSteps(std::deque<WindowStep>& steps) {
+    Dialogs::setWindowHandler([&steps](QDialog& window) {
+        if (steps.empty()) {
+            ADD_FAILURE() << "no step for window " << window.objectName().toStdString();
+            return static_cast<int>(QDialog::Rejected);
+        }
+        const WindowStep step = std::move(steps.front());
+        steps.pop_front();
+        return step(window);
+    });
+}
+
 class SourceWindowsTest : public WidgetTest {
   protected:
     void SetUp() override {
         WidgetTest::SetUp();
-        Dialogs::setWindowHandler([this](QDialog& window) {
-            if (steps.empty()) {
-                ADD_FAILURE() << "no step for window " << window.objectName().toStdString();
-                return static_cast<int>(QDialog::Rejected);
-            }
-            const WindowStep step = std::move(steps.front());
-            steps.pop_front();
-            return step(window);
-        });
+        PlayWindowSteps(steps);
     }
 
     std::string databasePath() const { return directory.path() + "/Sorvane.db"; }
@@ -182,6 +188,14 @@ inline WindowStep ClickStep(std::string_view button) {
     return [button](QDialog& window) {
         Click(window, button);
         return window.result();
+    };
+}
+
+// Types keyword into the query window and clicks 确定.
+inline WindowStep QueryStep(Text keyword) {
+    return [=](QDialog& window) {
+        Type(window, controls::kQueryKeyword, keyword);
+        return ClickStep(controls::kQueryConfirm)(window);
     };
 }
 
